@@ -6,6 +6,24 @@
 
 using namespace zw::online;
 
+namespace {
+
+// Sets the variable, or removes it when value is null.
+void setEnvironment(const char* name, const char* value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value != nullptr ? value : "");
+#else
+    if (value != nullptr) {
+        ::setenv(name, value, 1);
+    } else {
+        ::unsetenv(name);
+    }
+#endif
+}
+
+} // namespace
+
 TEST(ServerAddress, JoinsBaseAndPath)
 {
     struct Case { const char* base; const char* url; };
@@ -23,12 +41,14 @@ TEST(ServerAddress, JoinsBaseAndPath)
 
 TEST(ServerAddress, EnvironmentOverridesTheBuildSetting)
 {
-    ::unsetenv(kServerEnvironment);
+    setEnvironment(kServerEnvironment, nullptr);
     const std::string built = productServer();
     EXPECT_FALSE(built.empty());
-    ::setenv(kServerEnvironment, "http://10.1.2.3:9000", 1);
+    setEnvironment(kServerEnvironment, "http://10.1.2.3:9000");
     EXPECT_EQ(productServer(), "http://10.1.2.3:9000");
-    ::setenv(kServerEnvironment, "", 1);
+#ifndef _WIN32
+    setEnvironment(kServerEnvironment, "");   // set but empty (Windows cannot hold an empty variable)
     EXPECT_EQ(productServer(), built);
-    ::unsetenv(kServerEnvironment);
+#endif
+    setEnvironment(kServerEnvironment, nullptr);
 }

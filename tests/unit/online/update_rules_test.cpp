@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <random>
 #include <filesystem>
 
 using namespace zw::online;
@@ -66,7 +66,7 @@ TEST(UpdateRules, ServerTextIsUtf8OrCodePage1252)
 
 TEST(ReadFile, ReadsAllBytesOrNothing)
 {
-    const auto dir = std::filesystem::temp_directory_path() / ("zw_readfile_" + std::to_string(::getpid()));
+    const auto dir = std::filesystem::temp_directory_path() / ("zw_readfile_" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "update.txt").string();
     const std::string bytes("2.0\r\n\0\xff", 7);
