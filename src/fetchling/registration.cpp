@@ -81,10 +81,14 @@ std::vector<std::string> registrationRoots() {
 }
 
 zw::com::HResult writeRegistration(RegistryStore& store, const std::string& libraryPath) {
-    for (const auto& v : registrationValues(libraryPath)) {
-        if (writeValue(store, v) != kRegOk) return zw::com::kSelfRegClass;
-    }
-    return zw::com::kOk;
+    const auto values = registrationValues(libraryPath);
+    const RegResult r = store.applyAtomically([&] {
+        for (const auto& v : values) {
+            if (const RegResult w = writeValue(store, v); w != kRegOk) return w;
+        }
+        return kRegOk;
+    });
+    return r == kRegOk ? zw::com::kOk : zw::com::kSelfRegClass;
 }
 
 zw::com::HResult removeRegistration(RegistryStore& store) {

@@ -23,7 +23,8 @@ std::vector<RegistrationValue> registrationValues(const std::string& libraryPath
 // The key trees the registration owns (removed whole on unregistration).
 std::vector<std::string> registrationRoots();
 
-// DllRegisterServer's work: kOk, or kSelfRegClass when a key or value cannot be written.
+// DllRegisterServer's work, all or nothing: kOk, or kSelfRegClass when a key or value cannot
+// be written.
 zw::com::HResult writeRegistration(zw::platform::RegistryStore& store, const std::string& libraryPath);
 // DllUnregisterServer's work: removes every tree; what is already missing counts as removed.
 zw::com::HResult removeRegistration(zw::platform::RegistryStore& store);

@@ -1,5 +1,7 @@
 #include "fetchling/download_state.h"
 
+#include "../registry/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,15 +15,6 @@ namespace fs = std::filesystem;
 
 class DownloadStateTest : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("fetchling_state_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        file_ = (dir_ / "out.bin").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string fileContent() const {
         std::ifstream in(file_, std::ios::binary);
         std::stringstream s;
@@ -29,8 +22,9 @@ protected:
         return s.str();
     }
 
-    fs::path dir_;
-    std::string file_;
+    zw::test::TempFolder folder_;
+    const fs::path dir_ = folder_.path();
+    const std::string file_ = folder_.file("out.bin");
 };
 
 TEST_F(DownloadStateTest, ThreeHundredOfThousandThenSevenHundred) {
