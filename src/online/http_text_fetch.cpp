@@ -1,5 +1,7 @@
 #include "http_text_fetch.h"
 
+#include "http_answer.h"
+
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -36,13 +38,7 @@ FetchResult HttpTextFetch::get(const QUrl& url)
     }
     deadline.stop();
 
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // HTTP error statuses still bring a page; a broken or cut connection brings none.
-    const int error = reply->error();
-    const bool answered = error == QNetworkReply::NoError
-        || (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    if (!timedOut && status.isValid() && answered) {
+    if (!timedOut && isHttpAnswer(reply)) {
         result.ok = true;
         result.bytes = reply->readAll();
     } else {
