@@ -5,7 +5,6 @@
 #include "form_values.h"
 #include "http_answer.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -27,7 +26,7 @@ QNetworkRequest pageRequest(const QUrl& url)
 
 FormBrowser::FormBrowser(QObject* parent) : QObject(parent) {}
 
-void FormBrowser::navigate(const QUrl& url)
+void FormBrowser::dropLoad()
 {
     if (reply_) {
         QNetworkReply* old = reply_;
@@ -36,6 +35,11 @@ void FormBrowser::navigate(const QUrl& url)
         old->abort();
         old->deleteLater();
     }
+}
+
+void FormBrowser::navigate(const QUrl& url)
+{
+    dropLoad();
     QNetworkReply* reply = manager_.get(pageRequest(url));
     reply_ = reply;
     QTimer::singleShot(timeoutMs_, reply, [reply] { reply->abort(); });
@@ -111,28 +115,10 @@ QString FormBrowser::submitFirstForm(const std::vector<std::pair<std::string, st
     lastSent_ = sent;
 
     // A load of the form page still under way is superseded by the submission.
-    if (reply_) {
-        QNetworkReply* old = reply_;
-        reply_ = nullptr;
-        old->disconnect(this);
-        old->abort();
-        old->deleteLater();
-    }
+    dropLoad();
     submitting_ = true;
     QNetworkReply* reply = send(sent);
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    bool timedOut = false;
-    connect(&deadline, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(timeoutMs_);
-    if (!reply->isFinished()) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
+    const bool timedOut = !waitForReply(reply, timeoutMs_);
     submitting_ = false;
     QString error;
     if (timedOut) {

@@ -61,6 +61,7 @@ signals:
 
 private:
     QNetworkReply* send(const SentForm& form);
+    void dropLoad();
     bool takeAnswer(QNetworkReply* reply, QString* error);
 
     QNetworkAccessManager manager_;

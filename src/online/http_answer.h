@@ -8,4 +8,9 @@ namespace zw::online {
 
 bool isHttpAnswer(const QNetworkReply* reply);
 
+// Waits for the reply to finish, at most timeoutMs, handling everything but user input
+// meanwhile (so windows keep painting). A reply not finished in time is aborted; returns
+// false then.
+bool waitForReply(QNetworkReply* reply, int timeoutMs);
+
 } // namespace zw::online

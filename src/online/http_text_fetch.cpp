@@ -2,10 +2,8 @@
 
 #include "http_answer.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 
 namespace zw::online {
 
@@ -23,21 +21,7 @@ FetchResult HttpTextFetch::get(const QUrl& url)
     QNetworkReply* reply = manager_.get(request);
 
     // The time-out covers the whole look-up, also a server that accepts and never answers.
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    bool timedOut = false;
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(timeoutMs_);
-    if (!reply->isFinished()) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    deadline.stop();
-
+    const bool timedOut = !waitForReply(reply, timeoutMs_);
     if (!timedOut && isHttpAnswer(reply)) {
         result.ok = true;
         result.bytes = reply->readAll();
