@@ -24,6 +24,7 @@ inline constexpr RegResult kRegFileNotFound = 2;
 inline constexpr RegResult kRegAccessDenied = 5;
 inline constexpr RegResult kRegInvalidHandle = 6;
 inline constexpr RegResult kRegInvalidParameter = 87;
+inline constexpr RegResult kRegBadPathname = 161;       // a subkey path that starts with a backslash
 inline constexpr RegResult kRegOutOfMemory = 14;
 inline constexpr RegResult kRegMoreData = 234;
 inline constexpr RegResult kRegNoMoreItems = 259;

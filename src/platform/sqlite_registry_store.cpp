@@ -55,22 +55,26 @@ struct Handle {
     std::int64_t hive = -1;  // row of the top-level root the key belongs to
 };
 
-// A subkey text split into its names: empty names (doubled, leading or trailing backslashes)
-// are skipped, as the registry's own path parser does.
+// A subkey text split into its names: empty names (doubled or trailing backslashes) are
+// skipped, as the registry's own path parser does; a leading backslash is refused.
 struct SplitPath {
     std::vector<std::string_view> names;
-    bool valid = true;  // false when one name is longer than the registry allows
+    RegResult status = kRegOk;  // kRegInvalidParameter: a name longer than the registry allows
 };
 
 SplitPath splitSubKey(std::string_view subKey) {
     SplitPath out;
+    if (!subKey.empty() && subKey.front() == '\\') {
+        out.status = kRegBadPathname;
+        return out;
+    }
     std::size_t start = 0;
     while (start <= subKey.size()) {
         std::size_t end = subKey.find('\\', start);
         if (end == std::string_view::npos) end = subKey.size();
         const std::string_view name = subKey.substr(start, end - start);
         if (!name.empty()) {
-            if (nameLength(name) > kMaxKeyNameLength) out.valid = false;
+            if (nameLength(name) > kMaxKeyNameLength) out.status = kRegInvalidParameter;
             out.names.push_back(name);
         }
         start = end + 1;
@@ -392,7 +396,7 @@ RegResult SqliteRegistryStore::openKey(RegKey parent, std::string_view subKey, R
     const Handle* base = impl_->resolve(parent);
     if (!base) return kRegInvalidHandle;
     const SplitPath split = splitSubKey(subKey);
-    if (!split.valid) return kRegInvalidParameter;
+    if (split.status != kRegOk) return split.status;
     const bool writeDenied = impl_->denied(*base);
     if (writeDenied && (specificRights(access, false) & kWriteRights) && !(access & kMaximumAllowed))
         return kRegAccessDenied;
@@ -419,7 +423,7 @@ RegResult SqliteRegistryStore::createKey(RegKey parent, std::string_view subKey,
     if (!found) return kRegInvalidHandle;
     const Handle base = *found;
     const SplitPath split = splitSubKey(subKey);
-    if (!split.valid) return kRegInvalidParameter;
+    if (split.status != kRegOk) return split.status;
     const bool writeDenied = impl_->denied(base);
     if (writeDenied && (specificRights(access, false) & kWriteRights) && !(access & kMaximumAllowed))
         return kRegAccessDenied;
@@ -521,7 +525,7 @@ RegResult SqliteRegistryStore::deleteKey(RegKey parent, std::string_view subKey)
     if (!found) return kRegInvalidHandle;
     const Handle base = *found;
     const SplitPath split = splitSubKey(subKey);
-    if (!split.valid) return kRegInvalidParameter;
+    if (split.status != kRegOk) return split.status;
     if (impl_->denied(base)) return kRegAccessDenied;
     return impl_->inTransaction([&]() -> RegResult {
         std::int64_t id = base.id;

@@ -8,12 +8,14 @@
 #include <windows.h>
 #else
 #include "platform/sqlite_registry_store.h"
+
+#include <cstdlib>
 #endif
 
 #include <atomic>
-#include <string>
+#include <filesystem>
 
-namespace zw::testing {
+namespace zw::test {
 
 StoreKind testStoreKind() {
 #ifdef _WIN32
@@ -34,31 +36,46 @@ bool runningUnderWine() {
 #endif
 }
 
-std::shared_ptr<platform::RegistryStore> makeTestStore() {
+void RegistryStoreTest::SetUp() {
 #ifdef _WIN32
-    // One key per process and test, so parallel test programs never meet.
+    // One key per process and test, so test programs running side by side never meet.
     static std::atomic<unsigned> counter{0};
-    std::string base = "Software\\Zunderwerk Tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(counter++);
+    const std::string base = "Software\\Zunderwerk Tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(counter++);
     auto sandbox = std::make_shared<SandboxRegistryStore>(std::make_shared<platform::Win32RegistryStore>(),
                                                           platform::kHkeyCurrentUser, base);
-    if (!sandbox->valid()) return nullptr;
-    return sandbox;
+    ASSERT_TRUE(sandbox->valid()) << "cannot create the test key HKEY_CURRENT_USER\\" << base;
+    store_ = sandbox;
 #else
-    return platform::SqliteRegistryStore::open(":memory:").store;
+    std::string pattern = (std::filesystem::temp_directory_path() / "zwstore-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    auto opened = platform::SqliteRegistryStore::open(folder_ + "/registry.db");
+    ASSERT_TRUE(opened.store) << opened.detail;
+    store_ = opened.store;
 #endif
-}
-
-void RegistryStoreTest::SetUp() {
-    store_ = makeTestStore();
-    ASSERT_TRUE(store_) << "no " << testStoreName() << " test store";
     active_.emplace(store_);
 }
 
 void RegistryStoreTest::TearDown() {
-    if (store_) EXPECT_EQ(store_->openHandleCount(), 0u) << "handles left open on the " << testStoreName() << " store";
+    if (store_) {
+        EXPECT_EQ(store_->openHandleCount(), 0u) << "a handle was left open on the " << testStoreName() << " store";
+    }
     active_.reset();
     store_.reset();
+    if (!folder_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
 }
 
-}  // namespace zw::testing
+bool RegistryStoreTest::setWriteDenied([[maybe_unused]] platform::RegKey root, [[maybe_unused]] bool denied) {
+#ifdef _WIN32
+    return false;
+#else
+    static_cast<platform::SqliteRegistryStore&>(*store_).setWriteDenied(root, denied);
+    return true;
+#endif
+}
+
+}  // namespace zw::test

@@ -1,7 +1,7 @@
-// The registry store the registry and toggle tests run on: an empty SQLite store in memory
-// where the embedded store is the platform's, the real registry through the Win32 store on
-// Windows (and under Wine), inside a private key below HKEY_CURRENT_USER that is created for
-// each test and removed after it. The same test sources thereby run against both stores.
+// The registry store the registry and toggle tests run on: a fresh SQLite store file where the
+// embedded store is the platform's, the real registry through the Win32 store on Windows (and
+// under Wine), inside a private key below HKEY_CURRENT_USER that is created for each test and
+// removed after it. The same test sources thereby run against both stores.
 #pragma once
 
 #include "platform/registry_access.h"
@@ -11,8 +11,9 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
-namespace zw::testing {
+namespace zw::test {
 
 enum class StoreKind { Sqlite, Win32 };
 
@@ -24,11 +25,8 @@ const char* testStoreName();
 // difference of Wine's).
 bool runningUnderWine();
 
-// A fresh, empty store for one test; null when it could not be made.
-std::shared_ptr<platform::RegistryStore> makeTestStore();
-
-// Installs a fresh store as the process's registry for the length of each test and checks
-// afterwards that the test left no handle open.
+// Installs a fresh, empty store as the process's registry for the length of each test and
+// checks afterwards that the test left no handle open.
 class RegistryStoreTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -36,10 +34,14 @@ protected:
 
     platform::RegistryStore& store() { return *store_; }
     static bool onWin32() { return testStoreKind() == StoreKind::Win32; }
+    // Makes a hive non-writable, as for a restricted user. False where the store cannot do that
+    // (Wine grants every right on its registry; only the embedded store reproduces it).
+    bool setWriteDenied(platform::RegKey root, bool denied);
 
 private:
     std::shared_ptr<platform::RegistryStore> store_;
     std::optional<platform::ScopedRegistry> active_;
+    std::string folder_;  // the SQLite store's folder, removed after the test
 };
 
-}  // namespace zw::testing
+}  // namespace zw::test

@@ -2,14 +2,15 @@
 
 #include <string_view>
 
-namespace zw::testing {
+namespace zw::test {
 
 using namespace platform;
 
 namespace {
 
+// Below the sandbox key, in the order of the predefined roots.
 constexpr std::string_view kRootKeyNames[] = {
-    "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
     "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
 };
 
@@ -103,4 +104,4 @@ std::size_t SandboxRegistryStore::openHandleCount() const {
     return total >= held_ ? total - held_ : 0;
 }
 
-}  // namespace zw::testing
+}  // namespace zw::test

@@ -1,6 +1,7 @@
 // A registry store that gives tests the whole registry inside one key of a real one: every
 // predefined root is replaced by a subkey of the sandbox key (".../HKEY_CURRENT_USER", ...),
-// and every other call goes straight to the store below. Tests of the Win32 store run in a
+// HKEY_CLASSES_ROOT by ".../HKEY_LOCAL_MACHINE/SOFTWARE/Classes" as on Windows, and every
+// other call goes straight to the store below. Tests of the Win32 store run in a
 // private key below HKEY_CURRENT_USER this way and leave the machine's registry alone.
 #pragma once
 
@@ -10,7 +11,7 @@
 #include <memory>
 #include <string>
 
-namespace zw::testing {
+namespace zw::test {
 
 class SandboxRegistryStore final : public platform::RegistryStore {
 public:
@@ -58,4 +59,4 @@ private:
 // did not exist.
 platform::RegResult deleteTree(platform::RegistryStore& store, platform::RegKey parent, const std::string& path);
 
-}  // namespace zw::testing
+}  // namespace zw::test

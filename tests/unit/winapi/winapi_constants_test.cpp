@@ -65,6 +65,7 @@ TEST(WinApiConstants, ResultCodes) {
     EXPECT_EQ(kRegAccessDenied, ERROR_ACCESS_DENIED);
     EXPECT_EQ(kRegInvalidHandle, ERROR_INVALID_HANDLE);
     EXPECT_EQ(kRegInvalidParameter, ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(kRegBadPathname, ERROR_BAD_PATHNAME);
     EXPECT_EQ(kRegMoreData, ERROR_MORE_DATA);
     EXPECT_EQ(kRegNoMoreItems, ERROR_NO_MORE_ITEMS);
     EXPECT_EQ(kRegBadDb, ERROR_BADDB);
