@@ -31,11 +31,23 @@ struct RegistryWrite {
     std::int32_t number = 0; // SetDword: 0 ... 2147483647
 };
 
+// The value whose text decides the state.
+struct Probe {
+    HiveCode hive = 0;
+    std::string key;
+    std::string value;
+};
+
 RegistryWrite setString(HiveCode hive, std::string key, std::string value, std::string text);
 RegistryWrite setDword(HiveCode hive, std::string key, std::string value, std::int32_t number);
 RegistryWrite setBinary(HiveCode hive, std::string key, std::string value, std::string bytes);
 RegistryWrite deleteValue(HiveCode hive, std::string key, std::string value);
 RegistryWrite deleteKey(HiveCode hive, std::string key);
+// The same operations on the probe's own value (DeleteKey: on the probe's key).
+RegistryWrite setString(const Probe& at, std::string text);
+RegistryWrite setDword(const Probe& at, std::int32_t number);
+RegistryWrite deleteValue(const Probe& at);
+RegistryWrite deleteKey(const Probe& at);
 
 // One comparison of a rule. Number compares the probed text read as a number; Text compares
 // the whole text exactly, letter case included (the empty text matches a missing value).
@@ -50,13 +62,6 @@ struct StateMatch {
 
 StateMatch numberIs(double number, ToggleState state);
 StateMatch textIs(std::string text, ToggleState state);
-
-// The value whose text decides the state.
-struct Probe {
-    HiveCode hive = 0;
-    std::string key;
-    std::string value;
-};
 
 // Everything one toggle window needs. A record without a probe has no poll (both buttons
 // stay enabled); a record without restore writes has no Restore button.
@@ -85,6 +90,21 @@ struct RegistryToggle {
     bool polls() const { return probe.has_value() && !rule.empty(); }
     bool hasRestore() const { return !restoreWrites.empty(); }
 };
+
+// The fixed texts and size of one toggle window, for writing records as table rows.
+struct ToggleWindowTexts {
+    std::string name;
+    std::string opener;
+    std::string caption;
+    std::string title;
+    std::string applyCaption;
+    int widthTwips = 0;
+    int heightTwips = 0;
+};
+
+RegistryToggle makeToggle(ToggleWindowTexts texts, std::optional<Probe> probe, std::vector<RegistryWrite> applyWrites,
+                          std::vector<RegistryWrite> restoreWrites, std::vector<StateMatch> rule,
+                          std::optional<ToggleState> otherwise, std::vector<std::string> labels);
 
 // The record named `name` in `records`, or null.
 const RegistryToggle* findToggle(const std::vector<RegistryToggle>& records, std::string_view name);
