@@ -50,6 +50,10 @@ inline void walk(platform::RegistryStore& store, platform::RegKey parent, const 
             platform::kRegOk)
             continue;
         const std::string childId = id + "\\" + folded(child);
+        if (childId == "2\\software\\classes") {  // the rows behind HKEY_CLASSES_ROOT, walked there
+            store.closeKey(k);
+            continue;
+        }
         out.keys.insert(childId);
         walk(store, k, childId, out);
         store.closeKey(k);

@@ -24,8 +24,9 @@ TEST(ToggleLayout, EveryRecordsControlsFitAndDoNotOverlap)
                 EXPECT_TRUE(!t.hasRestore() || l.frame->contains(l.restore));
             } else {
                 parts.emplace_back("Command1", l.apply);
-                if (t.hasRestore())
+                if (t.hasRestore()) {
                     parts.emplace_back("Command2", l.restore);
+                }
             }
             if (l.frame && t.hasRestore())
                 EXPECT_FALSE(l.apply.overlaps(l.restore));

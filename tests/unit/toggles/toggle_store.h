@@ -5,6 +5,8 @@
 
 #include "platform/registry_access.h"
 #include "platform/sqlite_registry_store.h"
+#include "tweak/registry.h"
+#include "toggle_fixture_hive.h"
 
 #include <stdexcept>
 
@@ -63,11 +65,15 @@ private:
             return inner->enumValue(k, i, n, t, d);
         }
         std::size_t openHandleCount() const override { return inner->openHandleCount(); }
+        RegResult applyAtomically(const std::function<RegResult()>& work) override
+        {
+            return inner->applyAtomically(work);
+        }
     };
 
     static std::shared_ptr<platform::SqliteRegistryStore> openInner(Contents contents)
     {
-        auto result = contents == DefaultHive ? platform::SqliteRegistryStore::open(":memory:", defaultHiveSeed())
+        auto result = contents == DefaultHive ? platform::SqliteRegistryStore::open(":memory:", fixtureHive)
                                               : platform::SqliteRegistryStore::open(":memory:");
         if (!result.store)
             throw std::runtime_error("cannot open a store in memory: " + result.detail);
