@@ -1,6 +1,6 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64).
-# Programs are linked statically (libgcc, libstdc++, winpthread) so they need no DLL beside
-# them, and CTest runs them under Wine through cmake/wine-run.sh with a private prefix in the
+# Programs and DLLs are linked statically against libgcc, libstdc++ and winpthread, so they
+# need no DLL of the compiler beside them, and CTest runs them under Wine through cmake/wine-run.sh with a private prefix in the
 # build folder.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -18,7 +18,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+# DLLs likewise; a DLL exports only its own symbols, never those of the static runtime.
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--exclude-libs,ALL")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${CMAKE_SHARED_LINKER_FLAGS_INIT}")
 
 # Wine runs the test programs; the prefix lives in the build folder and is set up on first use.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
+
+# Programs and their DLLs side by side, where Windows looks for a program's DLLs first.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")

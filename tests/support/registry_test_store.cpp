@@ -7,13 +7,11 @@
 
 #include <windows.h>
 #else
+#include "../unit/registry/temp_folder.h"
 #include "platform/sqlite_registry_store.h"
-
-#include <cstdlib>
 #endif
 
 #include <atomic>
-#include <filesystem>
 
 namespace zw::test {
 
@@ -36,24 +34,45 @@ bool runningUnderWine() {
 #endif
 }
 
-void RegistryStoreTest::SetUp() {
+std::shared_ptr<platform::RegistryStore> makeTestStore(const StoreSeed& seed) {
 #ifdef _WIN32
-    // One key per process and test, so test programs running side by side never meet.
+    // One key per process and store, so test programs running side by side never meet.
     static std::atomic<unsigned> counter{0};
     const std::string base = "Software\\Zunderwerk Tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(counter++);
     auto sandbox = std::make_shared<SandboxRegistryStore>(std::make_shared<platform::Win32RegistryStore>(),
                                                           platform::kHkeyCurrentUser, base);
-    ASSERT_TRUE(sandbox->valid()) << "cannot create the test key HKEY_CURRENT_USER\\" << base;
-    store_ = sandbox;
+    if (!sandbox->valid()) return nullptr;
+    if (seed && seed(*sandbox) != platform::kRegOk) return nullptr;
+    return sandbox;
 #else
-    std::string pattern = (std::filesystem::temp_directory_path() / "zwstore-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    auto opened = platform::SqliteRegistryStore::open(folder_ + "/registry.db");
-    ASSERT_TRUE(opened.store) << opened.detail;
-    store_ = opened.store;
+    // The folder lives as long as the store and goes after it.
+    struct Holder {
+        TempFolder folder;
+        std::shared_ptr<platform::SqliteRegistryStore> store;
+    };
+    auto holder = std::make_shared<Holder>();
+    holder->store = platform::SqliteRegistryStore::open(holder->folder.file("registry.db"), seed).store;
+    if (!holder->store) return nullptr;
+    return std::shared_ptr<platform::RegistryStore>(holder, holder->store.get());
 #endif
+}
+
+bool setWriteDenied([[maybe_unused]] platform::RegistryStore& store, [[maybe_unused]] platform::RegKey root,
+                    [[maybe_unused]] bool denied) {
+#ifdef _WIN32
+    return false;
+#else
+    auto* sqlite = dynamic_cast<platform::SqliteRegistryStore*>(&store);
+    if (sqlite == nullptr) return false;
+    sqlite->setWriteDenied(root, denied);
+    return true;
+#endif
+}
+
+void RegistryStoreTest::SetUp() {
+    store_ = makeTestStore();
+    ASSERT_TRUE(store_) << "cannot make a fresh " << testStoreName() << " store";
     active_.emplace(store_);
 }
 
@@ -63,19 +82,6 @@ void RegistryStoreTest::TearDown() {
     }
     active_.reset();
     store_.reset();
-    if (!folder_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-}
-
-bool RegistryStoreTest::setWriteDenied([[maybe_unused]] platform::RegKey root, [[maybe_unused]] bool denied) {
-#ifdef _WIN32
-    return false;
-#else
-    static_cast<platform::SqliteRegistryStore&>(*store_).setWriteDenied(root, denied);
-    return true;
-#endif
 }
 
 }  // namespace zw::test

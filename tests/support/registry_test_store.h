@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,19 @@ const char* testStoreName();
 // difference of Wine's).
 bool runningUnderWine();
 
+// Fills a fresh store before a test uses it.
+using StoreSeed = std::function<platform::RegResult(platform::RegistryStore&)>;
+
+// A fresh store for one test, filled by `seed` when one is given: a SQLite store file in a
+// folder of its own (removed with the store), or a new private key of the real registry
+// (removed with the store). Null when it cannot be made.
+std::shared_ptr<platform::RegistryStore> makeTestStore(const StoreSeed& seed = {});
+
+// Makes a hive of a store from makeTestStore() non-writable, as for a restricted user. False
+// where the store cannot do that: Wine grants every right on its registry, so only the
+// embedded store reproduces a restricted user.
+bool setWriteDenied(platform::RegistryStore& store, platform::RegKey root, bool denied);
+
 // Installs a fresh, empty store as the process's registry for the length of each test and
 // checks afterwards that the test left no handle open.
 class RegistryStoreTest : public ::testing::Test {
@@ -34,14 +48,11 @@ protected:
 
     platform::RegistryStore& store() { return *store_; }
     static bool onWin32() { return testStoreKind() == StoreKind::Win32; }
-    // Makes a hive non-writable, as for a restricted user. False where the store cannot do that
-    // (Wine grants every right on its registry; only the embedded store reproduces it).
-    bool setWriteDenied(platform::RegKey root, bool denied);
+    bool setWriteDenied(platform::RegKey root, bool denied) { return test::setWriteDenied(*store_, root, denied); }
 
 private:
     std::shared_ptr<platform::RegistryStore> store_;
     std::optional<platform::ScopedRegistry> active_;
-    std::string folder_;  // the SQLite store's folder, removed after the test
 };
 
 }  // namespace zw::test

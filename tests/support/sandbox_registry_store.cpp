@@ -1,5 +1,7 @@
 #include "sandbox_registry_store.h"
 
+#include "platform/registry_tree.h"
+
 #include <string_view>
 
 namespace zw::test {
@@ -15,23 +17,6 @@ constexpr std::string_view kRootKeyNames[] = {
 };
 
 }  // namespace
-
-RegResult deleteTree(RegistryStore& store, RegKey parent, const std::string& path) {
-    RegKey key = 0;
-    RegResult r = store.openKey(parent, path, kKeyEnumerateSubKeys | kKeyQueryValue, key);
-    if (r == kRegFileNotFound) return kRegOk;
-    if (r != kRegOk) return r;
-    // Always delete index 0: the enumeration shifts as subkeys go.
-    std::string child;
-    while (store.enumKey(key, 0, child) == kRegOk) {
-        if (RegResult c = deleteTree(store, key, child); c != kRegOk) {
-            store.closeKey(key);
-            return c;
-        }
-    }
-    store.closeKey(key);
-    return store.deleteKey(parent, path);
-}
 
 SandboxRegistryStore::SandboxRegistryStore(std::shared_ptr<RegistryStore> inner, RegKey baseRoot, std::string base)
     : inner_(std::move(inner)), baseRoot_(baseRoot), base_(std::move(base)) {

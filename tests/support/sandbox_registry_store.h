@@ -55,8 +55,4 @@ private:
     bool valid_ = false;
 };
 
-// Deletes `path` below `parent` with all its subkeys, deepest first. kRegOk also when the key
-// did not exist.
-platform::RegResult deleteTree(platform::RegistryStore& store, platform::RegKey parent, const std::string& path);
-
 }  // namespace zw::test

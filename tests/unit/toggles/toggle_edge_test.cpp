@@ -161,7 +161,8 @@ TEST(ToggleRecordWrites, RefusedWritesChangeNothingAndTheStateStays)
     const RegistryToggle& t = record("reg_wsh");
     put(*t.probe, asSz("1"));
     const RegistrySnapshot before = snapshot();
-    store.denyWrites(2);
+    if (!store.denyWrites(2))
+        GTEST_SKIP() << "a restricted user cannot be reproduced on the " << testStoreName() << " store";
     performWrites(t.applyWrites);
     // The poll's read asks for write rights too, so it reads the empty text: no state shows
     // and the buttons stay as they were.

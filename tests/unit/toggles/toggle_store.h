@@ -1,10 +1,11 @@
-// Test fixture: a fresh registry store in memory for one test, seeded with the default hive
-// (or empty), installed as the active store; it can refuse writes below a root like a
-// restricted user, and make the next value write raise an error.
+// Test fixture: a fresh registry store for one test (SQLite, or the real registry on Windows
+// and under Wine), seeded with the default hive (or empty), installed as the active store; it
+// can refuse writes below a root like a restricted user where the store can, and make the
+// next value write raise an error.
 #pragma once
 
 #include "platform/registry_access.h"
-#include "platform/sqlite_registry_store.h"
+#include "registry_test_store.h"
 #include "tweak/registry.h"
 #include "toggle_fixture_hive.h"
 
@@ -21,7 +22,8 @@ public:
     {
     }
 
-    void denyWrites(HiveCode hive) { inner_->setWriteDenied(platform::rootKey(hive), true); }
+    // False where the store cannot refuse writes (the real registry under Wine).
+    bool denyWrites(HiveCode hive) { return setWriteDenied(*inner_, platform::rootKey(hive), true); }
     void failNextSetValue() { outer_->failNext = true; }
 
 private:
@@ -71,16 +73,15 @@ private:
         }
     };
 
-    static std::shared_ptr<platform::SqliteRegistryStore> openInner(Contents contents)
+    static std::shared_ptr<platform::RegistryStore> openInner(Contents contents)
     {
-        auto result = contents == DefaultHive ? platform::SqliteRegistryStore::open(":memory:", fixtureHive)
-                                              : platform::SqliteRegistryStore::open(":memory:");
-        if (!result.store)
-            throw std::runtime_error("cannot open a store in memory: " + result.detail);
-        return result.store;
+        auto store = makeTestStore(contents == DefaultHive ? StoreSeed(fixtureHive) : StoreSeed());
+        if (!store)
+            throw std::runtime_error(std::string("cannot make a fresh ") + testStoreName() + " store");
+        return store;
     }
 
-    std::shared_ptr<platform::SqliteRegistryStore> inner_;
+    std::shared_ptr<platform::RegistryStore> inner_;
     std::shared_ptr<Raising> outer_;
     platform::ScopedRegistry scope_;
 };
