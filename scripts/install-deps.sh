@@ -15,7 +15,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev
   # reference product web server
-  nginx php-cli
+  nginx php-cli php-fpm php-sqlite3
   # display for the program and screenshots; a clean sans-serif font
   xvfb xauth fonts-dejavu-core
   # picture generation

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Cross-builds the plain-C++ core for 64-bit Windows with mingw-w64 and runs its tests under
+# Wine (headless, private prefix in build/windows-core/wineprefix). Extra arguments go to ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh g++-mingw-w64-x86-64 wine wine64
+cmake --preset windows-core
+cmake --build --preset windows-core
+status=0
+ctest --preset windows-core "$@" || status=$?
+# Leave no Wine server behind.
+WINEPREFIX="$PWD/build/windows-core/wineprefix" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+exit $status
