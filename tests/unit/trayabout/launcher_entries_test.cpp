@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -76,6 +77,21 @@ TEST(LauncherEntries, ConsolesOpenThroughTheShellProgramsRun)
             EXPECT_EQ(entry.kind, it->second.first) << entry.button;
             EXPECT_EQ(entry.target, it->second.second) << entry.button;
         }
+    }
+}
+
+}  // namespace
+}  // namespace zw::shell
+
+namespace zw::shell {
+namespace {
+
+TEST(LauncherEntries, EveryPictureIsInTheDataFolder)
+{
+    const std::filesystem::path folder = std::filesystem::path(ZW_SOURCE_DATA_DIR) / kLauncherPictureFolder;
+    for (const auto& entry : launcherEntries()) {
+        const auto file = folder / (std::string(entry.picture) + ".png");
+        EXPECT_TRUE(std::filesystem::is_regular_file(file)) << file;
     }
 }
 
