@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ inline constexpr RegResult kRegFileNotFound = 2;
 inline constexpr RegResult kRegAccessDenied = 5;
 inline constexpr RegResult kRegInvalidHandle = 6;
 inline constexpr RegResult kRegInvalidParameter = 87;
+inline constexpr RegResult kRegOutOfMemory = 14;
 inline constexpr RegResult kRegMoreData = 234;
 inline constexpr RegResult kRegNoMoreItems = 259;
 inline constexpr RegResult kRegBadDb = 1009;            // the store cannot be read
@@ -108,6 +110,10 @@ public:
 
     // Handles opened and not yet closed (the predefined roots are not counted).
     virtual std::size_t openHandleCount() const = 0;
+
+    // Runs `work` so that either all of its changes take effect or, when it returns a failure,
+    // none do (the embedded store uses one transaction). Stores without transactions just run it.
+    virtual RegResult applyAtomically(const std::function<RegResult()>& work) { return work(); }
 };
 
 }  // namespace zw::platform

@@ -1,0 +1,64 @@
+#include "registry_access.h"
+
+#include "store_recovery.h"
+
+#ifdef _WIN32
+#include "win32_registry_store.h"
+#endif
+
+#include <cstdlib>
+#include <mutex>
+
+namespace zw::platform {
+
+namespace {
+
+std::mutex& activeMutex() {
+    static std::mutex m;
+    return m;
+}
+
+std::shared_ptr<RegistryStore>& activeSlot() {
+    static std::shared_ptr<RegistryStore> store;
+    return store;
+}
+
+}  // namespace
+
+RegistryStore& activeRegistry() {
+    std::lock_guard lock(activeMutex());
+    auto& slot = activeSlot();
+    if (!slot) slot = openDefaultRegistry();
+    return *slot;
+}
+
+std::shared_ptr<RegistryStore> setActiveRegistry(std::shared_ptr<RegistryStore> store) {
+    std::lock_guard lock(activeMutex());
+    auto previous = std::move(activeSlot());
+    activeSlot() = std::move(store);
+    return previous;
+}
+
+std::string defaultRegistryPath() {
+    if (const char* explicitPath = std::getenv("ZUNDERWERK_REGISTRY"); explicitPath && *explicitPath)
+        return explicitPath;
+    std::string base;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+        base = data;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = std::string(home) + "/.local/share";
+    } else {
+        base = ".";
+    }
+    return base + "/Zunderwerk/registry.db";
+}
+
+std::shared_ptr<RegistryStore> openDefaultRegistry() {
+#ifdef _WIN32
+    return std::make_shared<Win32RegistryStore>();
+#else
+    return openStoreFile(defaultRegistryPath(), {}).store;
+#endif
+}
+
+}  // namespace zw::platform
