@@ -9,6 +9,7 @@ add_library(zw_shell_tables STATIC
   ${CMAKE_CURRENT_LIST_DIR}/quick_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tray_callback.cpp
   ${CMAKE_CURRENT_LIST_DIR}/contact_links.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/launcher_entries.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/launcher_entries.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shutdown_dialogs.cpp)
 target_include_directories(zw_shell_tables PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR}/generated)
 zw_warnings(zw_shell_tables)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Draws the launcher's own pictures (64 x 64, transparent background) into data/Pics/Tools/.
-# One picture per launcher entry, named as the entry's `picture` field. The pictures are
-# committed; run this again only to change them. Needs ImageMagick 6 (convert-im6.q16).
+# Draws the launcher's own pictures (64 x 64, transparent background) into data/Pics/Tools/,
+# one per launcher entry, named as the entry's `picture` field, and the dark backgrounds of the
+# about window and the launcher into data/Pics/Backgrounds/. The pictures are committed; run
+# this again only to change them. Needs ImageMagick 6 (convert-im6.q16).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=data/Pics/Tools
@@ -147,4 +148,15 @@ pic winchat -fill '#60a0f0' -stroke '#204080' -draw 'roundrectangle 2,4 42,32 8,
   -fill '#f0f0a0' -stroke '#806020' -draw 'roundrectangle 22,26 62,52 8,8' -draw 'polygon 52,50 56,62 44,51' \
   -stroke none -fill '#204080' -draw 'circle 14,18 14,16' -draw 'circle 22,18 22,16' -draw 'circle 30,18 30,16'
 
-echo "pictures written to $out"
+# Backgrounds at the windows' sizes in pixels: black fading into a deep blue, with a faint glow.
+background() {
+  local name=$1 size=$2
+  "$im" -size "$size" gradient:'#000000-#06143a' \
+    \( -size "$size" radial-gradient:'#1a3a8a-#000000' -evaluate multiply 0.35 \) -compose screen -composite \
+    -strip "PNG24:data/Pics/Backgrounds/$name.png"
+}
+mkdir -p data/Pics/Backgrounds
+background Info 517x567
+background tools 688x589
+
+echo "pictures written to $out and data/Pics/Backgrounds"
