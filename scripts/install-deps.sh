@@ -16,6 +16,8 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   # reference product web server
   nginx php-cli php-fpm php-sqlite3
+  # the real browser the feedback form submission is cross-checked against
+  chromium
   # display for the program and screenshots; a clean sans-serif font
   xvfb xauth fonts-dejavu-core
   # picture generation

@@ -1,9 +1,9 @@
 #include "http_text_fetch.h"
 
-#include <QEventLoop>
+#include "http_answer.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 
 namespace zw::online {
 
@@ -21,28 +21,8 @@ FetchResult HttpTextFetch::get(const QUrl& url)
     QNetworkReply* reply = manager_.get(request);
 
     // The time-out covers the whole look-up, also a server that accepts and never answers.
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    bool timedOut = false;
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(timeoutMs_);
-    if (!reply->isFinished()) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    deadline.stop();
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // HTTP error statuses still bring a page; a broken or cut connection brings none.
-    const int error = reply->error();
-    const bool answered = error == QNetworkReply::NoError
-        || (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    if (!timedOut && status.isValid() && answered) {
+    const bool timedOut = !waitForReply(reply, timeoutMs_);
+    if (!timedOut && isHttpAnswer(reply)) {
         result.ok = true;
         result.bytes = reply->readAll();
     } else {

@@ -460,8 +460,9 @@ RegResult SqliteRegistryStore::queryValue(RegKey key, std::string_view name, Reg
     if (!h) return kRegInvalidHandle;
     if (!(h->rights & kKeyQueryValue)) return kRegAccessDenied;
     if (data && !size) return kRegInvalidParameter;
+    const std::string folded = foldName(name);  // bound without a copy: must outlive the step
     StatementUse use(impl_->valueByName);
-    use.bind(1, h->id).bind(2, foldName(name));
+    use.bind(1, h->id).bind(2, folded);
     const int rc = use.step();
     if (rc != SQLITE_ROW) {
         if (rc != SQLITE_DONE) return kRegBadDb;
