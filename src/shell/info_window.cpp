@@ -1,9 +1,11 @@
 #include "info_window.h"
 
 #include "email.h"
+#include "hub_child_design.h"
 #include "link_label.h"
 #include "navigator.h"
 #include "product_contact.h"
+#include "qt_text.h"
 #include "website.h"
 
 #include "platform/services.h"
@@ -15,8 +17,6 @@
 
 namespace zw::shell {
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The about window's texts, top to bottom.
 struct InfoText {
@@ -57,26 +57,15 @@ constexpr int kOkToneMs = 100;
 
 const WindowDesign& Info::designOf()
 {
-    static const WindowDesign design{
-        .name = QStringLiteral("Info"),
-        .widthTwips = 7755,
-        .heightTwips = 8505,
-        .caption = QStringLiteral("Info"),
-        .opener = QStringLiteral("Form1"),
-        .whenOpening = LeaveRule::Stay,
-        .escCloses = true,
-        .topmostAtLoad = true,
-        .showsOwl = true,
-    };
+    static const WindowDesign design = hubChildDesign(QStringLiteral("Info"), 7755, 8505, QStringLiteral("Info"));
     return design;
 }
 
 Info::Info() : ToolWindow(designOf())
 {
-    setStyleSheet(QStringLiteral("QWidget#Info { background: black; } QLabel { color: white; }"));
+    setStyleSheet(hubChildStyle(objectName()));
     setBackground(QStringLiteral("Pics/Backgrounds/Info.png"));
-    QLabel* caption = addCaption(QStringLiteral("About Zunderwerk v. 2.0"), twipsRect(360, 360, 5535, 375), 13.5);
-    caption->setStyleSheet(QStringLiteral("QLabel { color: #3060ff; background: transparent; font-weight: bold; }"));
+    addCaption(QStringLiteral("About Zunderwerk v. 2.0"), twipsRect(360, 360, 5535, 375), 13.5);
 
     auto* image2 = new QLabel(this);
     image2->setObjectName(QStringLiteral("Image2"));
@@ -85,17 +74,16 @@ Info::Info() : ToolWindow(designOf())
     image2->setPixmap(windowIcon().pixmap(64, 64));
 
     for (const InfoText& t : kTexts) {
-        QLabel* label = addLabel(QString::fromUtf8(t.name), QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height));
-        label->setWordWrap(true);
-        label->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
+        addLabel(QString::fromUtf8(t.name), QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height))
+            ->setWordWrap(true);
     }
 
-    auto* website = new LinkLabel(QStringLiteral("Label3"), qs(kProductWebsite), QStringLiteral("Visit my Homepage...?!?"), this);
+    auto* website = new LinkLabel(QStringLiteral("Label3"), toQString(kProductWebsite), QStringLiteral("Visit my Homepage...?!?"), this);
     website->setGeometry(twipsRect(1680, 3000, 5715, 285));
-    connect(website, &LinkLabel::clicked, this, [this] { OpenWebsite(this, qs(kProductWebsite)); });
-    auto* mail = new LinkLabel(QStringLiteral("Label7"), qs(kProductEmail), QStringLiteral("Write E-Mail...?!?"), this);
+    connect(website, &LinkLabel::clicked, this, [this] { OpenWebsite(this, toQString(kProductWebsite)); });
+    auto* mail = new LinkLabel(QStringLiteral("Label7"), toQString(kProductEmail), QStringLiteral("Write E-Mail...?!?"), this);
     mail->setGeometry(twipsRect(1680, 3360, 5715, 285));
-    connect(mail, &LinkLabel::clicked, this, [this] { WriteEmail(this, qs(kProductEmail), QStringLiteral("Zunderwerk")); });
+    connect(mail, &LinkLabel::clicked, this, [this] { WriteEmail(this, toQString(kProductEmail), QStringLiteral("Zunderwerk")); });
 
     auto* line2 = new QFrame(this);
     line2->setObjectName(QStringLiteral("Line2"));
@@ -105,8 +93,7 @@ Info::Info() : ToolWindow(designOf())
 
     QPushButton* ok = addButton(QStringLiteral("Command1"), QStringLiteral("OK"), twipsRect(3150, 7080, 1455, 375));
     connect(ok, &QPushButton::clicked, this, &Info::confirm);
-    QCheckBox* onTop = addOnTopBox(twipsRect(360, 7800, 1215, 255));
-    onTop->setStyleSheet(QStringLiteral("QCheckBox { color: white; background: black; }"));
+    addOnTopBox(twipsRect(360, 7800, 1215, 255));
     addOwl(6480, 7680);
 }
 

@@ -3,6 +3,7 @@
 #include "navigator.h"
 #include "product_contact.h"
 #include "program_folder.h"
+#include "qt_text.h"
 #include "quick_menu.h"
 #include "shutdown_dialog.h"
 
@@ -31,8 +32,6 @@ namespace {
 constexpr int kPollMilliseconds = 15;
 
 std::optional<bool> g_notificationAreaOverride;
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QIcon programIcon()
 {
@@ -70,6 +69,11 @@ const WindowDesign& Minimiert::designOf()
         .widthTwips = 1560,
         .heightTwips = 1200,
         .caption = QStringLiteral("Form2"),
+        .opener = {},
+        .whenOpening = LeaveRule::Stay,
+        .escCloses = false,
+        .topmostAtLoad = false,
+        .showsOwl = false,
     };
     return design;
 }
@@ -99,17 +103,17 @@ void Minimiert::buildMenu()
             action = into->addSeparator();
             break;
         case QuickItemKind::Submenu:
-            submenu = into->addMenu(qs(entry.caption));
-            submenu->setObjectName(qs(entry.name));
+            submenu = into->addMenu(toQString(entry.caption));
+            submenu->setObjectName(toQString(entry.name));
             action = submenu->menuAction();
             break;
         case QuickItemKind::Command:
-            action = into->addAction(qs(entry.caption));
+            action = into->addAction(toQString(entry.caption));
             action->setCheckable(entry.checkable);
             connect(action, &QAction::triggered, this, [this, &entry] { run(entry); });
             break;
         }
-        action->setObjectName(qs(entry.name));
+        action->setObjectName(toQString(entry.name));
     }
     connect(mnBar_, &QMenu::aboutToShow, this, &Minimiert::pollScriptHost);
 }
@@ -169,7 +173,7 @@ void Minimiert::addIcon()
     if (hasNotificationArea()) {
         icon_ = new QSystemTrayIcon(programIcon(), this);
         icon_->setObjectName(QStringLiteral("Picture1"));
-        icon_->setToolTip(qs(kTrayToolTip));
+        icon_->setToolTip(toQString(kTrayToolTip));
         connect(icon_, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) { iconCallback(mouseMessageFor(reason)); });
         icon_->show();
@@ -183,7 +187,7 @@ void Minimiert::buildStandIn()
 {
     auto* standIn = new StandIn(this, [this] { showMainWindow(); });
     standIn->setObjectName(QStringLiteral("Picture1"));
-    standIn->setWindowTitle(qs(kTrayToolTip));
+    standIn->setWindowTitle(toQString(kTrayToolTip));
     standIn->setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(standIn);
     auto* text = new QLabel(QStringLiteral("Zunderwerk läuft im Hintergrund weiter."), standIn);
@@ -254,11 +258,11 @@ void Minimiert::run(const QuickMenuItem& entry)
             using A = std::decay_t<decltype(action)>;
             const platform::Services& s = platform::services();
             if constexpr (std::is_same_v<A, RunProgram>) {
-                s.launcher->startProgram(qs(action.commandLine), static_cast<int>(action.style));
+                s.launcher->startProgram(toQString(action.commandLine), static_cast<int>(action.style));
             } else if constexpr (std::is_same_v<A, OpenDocument>) {
                 // Resolved against the program folder: the current folder is whatever the
                 // program was started from.
-                QString relative = qs(action.file);
+                QString relative = toQString(action.file);
                 relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
                 s.launcher->shellOpen(QDir::toNativeSeparators(QDir(programFolder()).filePath(relative)));
             } else if constexpr (std::is_same_v<A, WriteRegistryText>) {
@@ -288,7 +292,7 @@ void Minimiert::quit()
 {
     removeIcon();
     QPointer<Minimiert> self(this);
-    const auto answer = platform::services().dialogs->messageBox(qs(kRestartQuestion), qs(kRestartTitle),
+    const auto answer = platform::services().dialogs->messageBox(toQString(kRestartQuestion), toQString(kRestartTitle),
                                                                  platform::MsgIcon::None, platform::MsgButtons::YesNo);
     if (!self)
         return;

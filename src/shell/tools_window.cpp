@@ -2,10 +2,12 @@
 
 #include "component_repair.h"
 #include "fehlerbehandlung.h"
+#include "hub_child_design.h"
 #include "launcher_entries.h"
 #include "navigator.h"
 #include "program_folder.h"
 #include "public_variables.h"
+#include "qt_text.h"
 #include "twips.h"
 #include "win_dir.h"
 
@@ -21,43 +23,31 @@
 namespace zw::shell {
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 constexpr int kIconPixels = 32;
 
 }  // namespace
 
 QIcon launcherIcon(const LauncherEntry& entry)
 {
-    for (const QString& name : qs(entry.themeIcons).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& name : toQString(entry.themeIcons).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (QIcon::hasThemeIcon(name))
             return QIcon::fromTheme(name);
     }
-    return QIcon(dataPath(qs(kLauncherPictureFolder) + QLatin1Char('/') + qs(entry.picture) + QStringLiteral(".png")));
+    return QIcon(dataPath(toQString(kLauncherPictureFolder) + QLatin1Char('/') + toQString(entry.picture) + QStringLiteral(".png")));
 }
 
 const WindowDesign& Tools::designOf()
 {
-    static const WindowDesign design{
-        .name = QStringLiteral("tools"),
-        .widthTwips = 10320,
-        .heightTwips = 8835,
-        .caption = QStringLiteral("System Utilities"),
-        .opener = QStringLiteral("Form1"),
-        .whenOpening = LeaveRule::Stay,
-        .escCloses = true,
-        .topmostAtLoad = true,
-        .showsOwl = true,
-    };
+    static const WindowDesign design =
+        hubChildDesign(QStringLiteral("tools"), 10320, 8835, QStringLiteral("System Utilities"));
     return design;
 }
 
 Tools::Tools() : ToolWindow(designOf())
 {
-    setStyleSheet(QStringLiteral("QWidget#tools { background: black; }"));
+    setStyleSheet(hubChildStyle(objectName()));
     setBackground(QStringLiteral("Pics/Backgrounds/tools.png"));
-    QLabel* caption = addCaption(QStringLiteral("System Utilities"), twipsRect(840, 360, 6000, 495));
-    caption->setStyleSheet(QStringLiteral("QLabel { color: #3060ff; background: transparent; font-weight: bold; }"));
+    addCaption(QStringLiteral("System Utilities"), twipsRect(840, 360, 6000, 495));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -70,15 +60,14 @@ Tools::Tools() : ToolWindow(designOf())
     for (std::size_t i = 0; i < tabCaptions.size(); ++i) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("Tab%1").arg(i + 1));
-        tabs_->addTab(page, qs(tabCaptions[i]));
+        tabs_->addTab(page, toQString(tabCaptions[i]));
     }
     for (const LauncherEntry& entry : launcherEntries())
         addEntry(tabs_->widget(entry.tab), entry, tabRowTwips);
 
     QPushButton* close = addButton(QStringLiteral("cmdSchließen"), QStringLiteral("Schließen"), twipsRect(3960, 8160, 2295, 495));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
-    QCheckBox* onTop = addOnTopBox(twipsRect(840, 7320, 1215, 255));
-    onTop->setStyleSheet(QStringLiteral("QCheckBox { color: white; background: black; }"));
+    addOnTopBox(twipsRect(840, 7320, 1215, 255));
     addOwl(9000, 7920);
 }
 
@@ -86,16 +75,16 @@ void Tools::addEntry(QWidget* page, const LauncherEntry& entry, int tabRowTwips)
 {
     const TwipPoint at = launcherButtonPlace(entry);
     auto* button = new QPushButton(page);
-    button->setObjectName(qs(entry.button));
+    button->setObjectName(toQString(entry.button));
     button->setGeometry(twipsRect(at.x, at.y - tabRowTwips, kLauncherButtonTwips, kLauncherButtonTwips));
     button->setIcon(launcherIcon(entry));
     button->setIconSize(QSize(kIconPixels, kIconPixels));
-    button->setToolTip(qs(entry.label));
+    button->setToolTip(toQString(entry.label));
     connect(button, &QPushButton::clicked, this, [this, &entry] { start(entry); });
 
     const TwipPoint labelAt = launcherLabelPlace(entry);
-    auto* label = new QLabel(qs(entry.label), page);
-    label->setObjectName(QStringLiteral("lbl") + qs(entry.button));
+    auto* label = new QLabel(toQString(entry.label), page);
+    label->setObjectName(QStringLiteral("lbl") + toQString(entry.button));
     QFont font = label->font();
     font.setPointSizeF(12);
     font.setBold(true);
@@ -108,9 +97,9 @@ void Tools::start(const LauncherEntry& entry)
 {
     const platform::Services& s = platform::services();
     if (entry.kind == LaunchKind::Run)
-        s.launcher->startProgram(qs(entry.target), platform::kShowNormal);
+        s.launcher->startProgram(toQString(entry.target), platform::kShowNormal);
     else
-        s.launcher->shellOpen(qs(entry.target));
+        s.launcher->shellOpen(toQString(entry.target));
 }
 
 void Tools::load()
