@@ -6,7 +6,7 @@
 #include "platform/registry_access.h"
 #include "platform/sqlite_registry_store.h"
 #include "tweak/registry.h"
-#include "toggle_fixture_hive.h"
+#include "platform/default_hive.h"
 
 #include <stdexcept>
 
@@ -73,7 +73,7 @@ private:
 
     static std::shared_ptr<platform::SqliteRegistryStore> openInner(Contents contents)
     {
-        auto result = contents == DefaultHive ? platform::SqliteRegistryStore::open(":memory:", fixtureHive)
+        auto result = contents == DefaultHive ? platform::SqliteRegistryStore::open(":memory:", platform::seedDefaultHive)
                                               : platform::SqliteRegistryStore::open(":memory:");
         if (!result.store)
             throw std::runtime_error("cannot open a store in memory: " + result.detail);
