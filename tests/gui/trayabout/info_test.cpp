@@ -10,18 +10,7 @@ namespace {
 
 class InfoTest : public ShellFixture {
 protected:
-    // The about window opened by the main window's "Info" button.
-    shell::ToolWindow* openFromHub()
-    {
-        shell::Form1* form1 = showMainWindow();
-        if (!form1)
-            return nullptr;
-        mainWindow = form1;
-        form1->findChild<QPushButton*>("cmdInfo")->click();
-        settle();
-        return loaded(QStringLiteral("Info"));
-    }
-    QPointer<QWidget> mainWindow;
+    shell::ToolWindow* openFromHub() { return ShellFixture::openFromHub("cmdInfo", QStringLiteral("Info")); }
 };
 
 TEST_F(InfoTest, ShowsItsTextsAndTheProductsAddresses)

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -56,6 +57,19 @@ protected:
 
     shell::Form1* showMainWindow() { return qobject_cast<shell::Form1*>(navigator.show(QStringLiteral("Form1"))); }
 
+    // The window `name` opened by the main window's `button`; the main window is kept in mainWindow.
+    template <class W = shell::ToolWindow>
+    W* openFromHub(const char* button, const QString& name)
+    {
+        shell::Form1* form1 = showMainWindow();
+        if (!form1)
+            return nullptr;
+        mainWindow = form1;
+        form1->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        settle();
+        return loaded<W>(name);
+    }
+
     // "Minimieren" in a freshly shown main window.
     shell::Minimiert* minimize()
     {
@@ -78,6 +92,7 @@ protected:
     shell::ScopedShutdownDialog shutdown_;
     std::vector<QWidget*> shutdownDialogOwners;
     shell::Navigator navigator;
+    QPointer<QWidget> mainWindow;
 };
 
 }  // namespace zw::test

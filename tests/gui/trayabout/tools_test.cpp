@@ -14,17 +14,7 @@ namespace {
 
 class ToolsTest : public ShellFixture {
 protected:
-    shell::Tools* openFromHub()
-    {
-        shell::Form1* form1 = showMainWindow();
-        if (!form1)
-            return nullptr;
-        mainWindow = form1;
-        form1->findChild<QPushButton*>("cmdXPUtilities")->click();
-        settle();
-        return loaded<shell::Tools>(QStringLiteral("tools"));
-    }
-    QPointer<QWidget> mainWindow;
+    shell::Tools* openFromHub() { return ShellFixture::openFromHub<shell::Tools>("cmdXPUtilities", QStringLiteral("tools")); }
 };
 
 TEST_F(ToolsTest, EveryButtonStartsItsProgramOrOpensItsConsoleAndTheLauncherStays)
