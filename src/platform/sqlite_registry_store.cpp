@@ -461,7 +461,9 @@ RegResult SqliteRegistryStore::queryValue(RegKey key, std::string_view name, Reg
     if (!(h->rights & kKeyQueryValue)) return kRegAccessDenied;
     if (data && !size) return kRegInvalidParameter;
     StatementUse use(impl_->valueByName);
-    use.bind(1, h->id).bind(2, foldName(name));
+    // The bound text is not copied: the folded name must outlive the step.
+    const std::string folded = foldName(name);
+    use.bind(1, h->id).bind(2, folded);
     const int rc = use.step();
     if (rc != SQLITE_ROW) {
         if (rc != SQLITE_DONE) return kRegBadDb;

@@ -102,6 +102,21 @@ TEST_F(SqliteStore, HandlesOnlyDoWhatTheirRightsAllow) {
     store().closeKey(key);
 }
 
+TEST_F(SqliteStore, FindsValuesWhateverTheLengthOfTheirName) {
+    // Names longer than a short string's inline buffer ("MaxConnectionsPerServer").
+    RegKey key = create(kHkeyCurrentUser, "Software\\Zunderwerk");
+    const std::vector<std::string> names = {"v", "abcdefghijklmno", "abcdefghijklmnop", "MaxConnectionsPerServer",
+                                            std::string(300, 'n')};
+    for (const std::string& name : names) {
+        setText(key, name, "1");
+        RegType type = 0;
+        std::uint32_t size = 0;
+        EXPECT_EQ(store().queryValue(key, name, &type, nullptr, &size), kRegOk) << name;
+        EXPECT_EQ(size, 1u) << name;
+    }
+    store().closeKey(key);
+}
+
 TEST_F(SqliteStore, ALimitOnNamesAsWindowsHas) {
     RegKey key = 0;
     EXPECT_EQ(store().createKey(kHkeyCurrentUser, std::string(256, 'k'), kKeyAllAccess, key), kRegInvalidParameter);
