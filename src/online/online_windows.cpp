@@ -1,5 +1,6 @@
 #include "online_windows.h"
 
+#include "feedback_window.h"
 #include "update_window.h"
 
 namespace zw::online {
@@ -7,6 +8,7 @@ namespace zw::online {
 void registerWindows(shell::Navigator& navigator)
 {
     registerUpdateWindow(navigator);
+    registerFeedbackWindow(navigator);
 }
 
 } // namespace zw::online
