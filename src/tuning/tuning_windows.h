@@ -1,0 +1,12 @@
+// The windows of System Tuning by design name: the catalogue `Regedit` and its toggle windows.
+#pragma once
+
+namespace zw::shell {
+class Navigator;
+}
+
+namespace zw::tuning {
+
+void registerWindows(shell::Navigator& navigator);
+
+}  // namespace zw::tuning
