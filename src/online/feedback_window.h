@@ -4,6 +4,7 @@
 // the page's first form and submits it as a browser would.
 
 #include "form_browser.h"
+#include "shell/navigator.h"
 #include "shell/tool_window.h"
 
 #include <functional>

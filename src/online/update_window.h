@@ -4,6 +4,7 @@
 
 #include "fetchling/fetchling.h"
 #include "http_text_fetch.h"
+#include "shell/navigator.h"
 #include "shell/tool_window.h"
 
 #include <QPointer>

@@ -182,6 +182,8 @@ private slots:
         QTRY_VERIFY(window->browser().page().has_value());
         window->browser().setTimeout(1000);
         fill("Anna", "", "", "abc");
+        // No event is handled between the count and the click: no tick can start a load there.
+        QTRY_VERIFY(!window->browser().loading());
         const int loadsBefore = pages.requestsWithMethod("GET").size();
         click("cmdSend");
         QCOMPARE(pages.requestsWithMethod("GET").size(), loadsBefore);   // no reload cut in

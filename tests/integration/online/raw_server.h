@@ -10,7 +10,6 @@
 #include <QTcpSocket>
 
 class RawServer : public QObject {
-    Q_OBJECT
 public:
     enum class Then { Hold, Close };
 

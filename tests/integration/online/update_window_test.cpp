@@ -14,6 +14,7 @@
 #include "support/fake_services.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
