@@ -1,0 +1,55 @@
+// What the special System Tuning windows share: a button write with its success message, the
+// state poll timer, a row of choice buttons showing the value in force, and the frame of
+// lines drawn around a group of buttons.
+#pragma once
+
+#include "tuning/choice_setting.h"
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+namespace zw::shell {
+class ToolWindow;
+}
+
+namespace zw::tuning {
+
+// Clears "On Top", which takes the window out of the topmost band (before a message box).
+void leaveTopmost(shell::ToolWindow& window);
+
+// Clears "On Top" (the window leaves the topmost band before the box appears), performs the
+// write (an error it raises ends the write only), then shows the success message.
+void writeAndConfirm(shell::ToolWindow& window, const std::function<void()>& write);
+
+// A running poll timer named `name` (Timer1, Timer2) that calls `tick`; an error raised by a
+// tick ends that tick only. The first tick comes at once.
+QTimer* startPoll(QWidget* window, const QString& name, std::function<void()> tick);
+
+// Disables the button of the value in force and enables the others; Keep and TickEnded leave
+// every button as it is.
+void showChoice(const std::vector<QPushButton*>& buttons, const ChoiceOutcome& outcome);
+
+// A button's design name and caption.
+struct ButtonText {
+    QString name;
+    QString caption;
+};
+std::vector<ButtonText> buttonTexts(const std::vector<ChoiceButton>& choices);
+
+// One button per text, `perRow` side by side, from `first` (twips), `step` apart.
+std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<ButtonText>& texts, QRect first, QPoint step,
+                                        int perRow);
+
+// Five lines around `frame` (twips): the top line is broken at its left end by the title label
+// `titleName` (whose text carries its own leading blank).
+QLabel* addLineFrame(QWidget* window, const QString& titleName, const QString& title, QRect frame);
+
+}  // namespace zw::tuning
