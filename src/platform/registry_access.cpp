@@ -1,5 +1,6 @@
 #include "registry_access.h"
 
+#include "default_hive.h"
 #include "store_recovery.h"
 
 #ifdef _WIN32
@@ -57,7 +58,7 @@ std::shared_ptr<RegistryStore> openDefaultRegistry() {
 #ifdef _WIN32
     return std::make_shared<Win32RegistryStore>();
 #else
-    return openStoreFile(defaultRegistryPath(), {}).store;
+    return openStoreFile(defaultRegistryPath(), seedDefaultHive).store;
 #endif
 }
 

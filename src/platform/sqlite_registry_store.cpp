@@ -460,9 +460,8 @@ RegResult SqliteRegistryStore::queryValue(RegKey key, std::string_view name, Reg
     if (!h) return kRegInvalidHandle;
     if (!(h->rights & kKeyQueryValue)) return kRegAccessDenied;
     if (data && !size) return kRegInvalidParameter;
+    const std::string folded = foldName(name);  // bound without a copy: must outlive the step
     StatementUse use(impl_->valueByName);
-    // The bound text is not copied: the folded name must outlive the step.
-    const std::string folded = foldName(name);
     use.bind(1, h->id).bind(2, folded);
     const int rc = use.step();
     if (rc != SQLITE_ROW) {

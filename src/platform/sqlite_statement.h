@@ -48,6 +48,8 @@ public:
         sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
         return *this;
     }
+    // The text is bound without a copy; a temporary would be gone before the statement runs.
+    StatementUse& bind(int index, std::string&& text) = delete;
     StatementUse& bindBlob(int index, const void* data, std::size_t size) {
         // A zero-length blob still binds as a blob (not NULL) so the column stays NOT NULL.
         static const char kEmpty = 0;

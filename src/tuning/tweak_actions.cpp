@@ -1,10 +1,9 @@
 #include "tuning/tweak_actions.h"
 
-#include "shell/success_message.h"
 #include "shell/tool_window.h"
+#include "tweak/poll_period.h"
 #include "tweak/toggle_writes.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -13,10 +12,6 @@
 namespace zw::tuning {
 
 namespace {
-
-// Fast enough that a change made elsewhere shows without visible delay, at a small fraction
-// of the cost of the shortest timer.
-constexpr int kPollIntervalMs = 15;
 
 QFrame* addLine(QWidget* window, QRect pixels)
 {
@@ -30,24 +25,11 @@ QFrame* addLine(QWidget* window, QRect pixels)
 
 }  // namespace
 
-void leaveTopmost(shell::ToolWindow& window)
-{
-    if (QCheckBox* onTop = window.onTopBox())
-        onTop->setChecked(false);
-}
-
-void writeAndConfirm(shell::ToolWindow& window, const std::function<void()>& write)
-{
-    leaveTopmost(window);
-    runStep(write);
-    shell::showRegistrySuccess();
-}
-
 QTimer* startPoll(QWidget* window, const QString& name, std::function<void()> tick)
 {
     auto* timer = new QTimer(window);
     timer->setObjectName(name);
-    timer->setInterval(kPollIntervalMs);
+    timer->setInterval(kPollPeriodMs);
     QObject::connect(timer, &QTimer::timeout, window, [tick] { runStep(tick); });
     timer->start();
     QTimer::singleShot(0, timer, [tick] { runStep(tick); });

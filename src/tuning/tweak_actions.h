@@ -1,9 +1,10 @@
-// What the special System Tuning windows share: a button write with its success message, the
-// state poll timer, a row of choice buttons showing the value in force, and the frame of
-// lines drawn around a group of buttons.
+// What the special System Tuning windows share: the state poll timer, a row of choice buttons
+// showing the value in force, and the frame of lines drawn around a group of buttons. A button
+// write with its success message is tweak/button_write.h.
 #pragma once
 
 #include "tuning/choice_setting.h"
+#include "tweak/button_write.h"
 
 #include <QRect>
 #include <QString>
@@ -16,18 +17,7 @@ class QPushButton;
 class QTimer;
 class QWidget;
 
-namespace zw::shell {
-class ToolWindow;
-}
-
 namespace zw::tuning {
-
-// Clears "On Top", which takes the window out of the topmost band (before a message box).
-void leaveTopmost(shell::ToolWindow& window);
-
-// Clears "On Top" (the window leaves the topmost band before the box appears), performs the
-// write (an error it raises ends the write only), then shows the success message.
-void writeAndConfirm(shell::ToolWindow& window, const std::function<void()>& write);
 
 // A running poll timer named `name` (Timer1, Timer2) that calls `tick`; an error raised by a
 // tick ends that tick only. The first tick comes at once.

@@ -12,7 +12,7 @@ namespace zw::tuning {
 // Image1, stretched over the window.
 inline const QString kToolBackground = QStringLiteral("Pics/Backgrounds/tool.png");
 // Image2, the decorative picture beside the controls.
-inline const QString kDecorativePicture = QStringLiteral("Pics/Misc/tuning.png");
+inline const QString kDecorativePicture = QStringLiteral("Pics/Misc/Tuning.png");
 
 // Image2 at `pixels`, scaled into it; a missing picture leaves the place empty.
 QLabel* addPicture(QWidget* window, QRect pixels);

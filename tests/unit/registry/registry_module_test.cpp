@@ -96,6 +96,8 @@ TEST_F(RegistryModule, NamesAreFoundInAnySpelling) {
     EXPECT_EQ(Registry::GetValueText(1, "SOFTWARE\\zunderwerk\\üBERSICHT", "GRÖSSE"), "")
         << "ß and SS are different names in the registry";
     EXPECT_EQ(Registry::GetValueText(1, "SOFTWARE\\zunderwerk\\üBERSICHT", "gRÖßE"), "1");
+    Registry::SetStringValue(1, "Software\\Zunderwerk", "WaitToKillServiceTimeout", "20000");
+    EXPECT_EQ(Registry::GetValueText(1, "software\\ZUNDERWERK", "waittokillservicetimeout"), "20000");
 }
 
 TEST_F(RegistryModule, SetDwordValueStoresFourBytesLeastSignificantFirst) {
