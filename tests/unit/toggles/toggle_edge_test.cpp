@@ -1,10 +1,9 @@
 // The edge cases of the toggle records: what the poll shows for stored values the records
 // meet in the wild, and the writes on stores that differ from the default hive.
+#include "all_records.h"
 #include "registry_snapshot.h"
 #include "toggle_store.h"
 
-#include "tips/tips_toggles.h"
-#include "tuning/tuning_toggles.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_writes.h"
 
@@ -18,16 +17,6 @@ namespace {
 constexpr std::optional<ToggleState> Applied = ToggleState::Applied;
 constexpr std::optional<ToggleState> Default = ToggleState::Default;
 constexpr std::optional<ToggleState> keeps = std::nullopt;
-
-const RegistryToggle& record(const std::string& name)
-{
-    const RegistryToggle* t = findToggle(tuningToggles(), name);
-    if (!t)
-        t = findToggle(tipsToggles(), name);
-    if (!t)
-        throw std::runtime_error("no record " + name);
-    return *t;
-}
 
 // What the probe holds before the poll.
 struct Stored {

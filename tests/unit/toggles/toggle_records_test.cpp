@@ -1,10 +1,9 @@
 // Every toggle record against the default hive: Apply and Restore leave exactly the listed
 // values (type and data) and nothing else changed, and the poll then shows the listed state.
+#include "all_records.h"
 #include "registry_snapshot.h"
 #include "toggle_store.h"
 
-#include "tips/tips_toggles.h"
-#include "tuning/tuning_toggles.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_writes.h"
 
@@ -134,16 +133,6 @@ const std::vector<Row>& rows()
          Button{{noValue(HKCU, kPolicies, "NoDrives")}, keeps}},
     };
     return table;
-}
-
-const RegistryToggle& record(const std::string& name)
-{
-    const RegistryToggle* t = findToggle(tuningToggles(), name);
-    if (!t)
-        t = findToggle(tipsToggles(), name);
-    if (!t)
-        throw std::runtime_error("no record " + name);
-    return *t;
 }
 
 bool isUnder(const std::string& id, const std::string& keyIdPrefix)

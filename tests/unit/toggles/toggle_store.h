@@ -7,7 +7,7 @@
 #include "platform/registry_access.h"
 #include "registry_test_store.h"
 #include "tweak/registry.h"
-#include "toggle_fixture_hive.h"
+#include "platform/default_hive.h"
 
 #include <stdexcept>
 
@@ -75,7 +75,7 @@ private:
 
     static std::shared_ptr<platform::RegistryStore> openInner(Contents contents)
     {
-        auto store = makeTestStore(contents == DefaultHive ? StoreSeed(fixtureHive) : StoreSeed());
+        auto store = makeTestStore(contents == DefaultHive ? StoreSeed(platform::seedDefaultHive) : StoreSeed());
         if (!store)
             throw std::runtime_error(std::string("cannot make a fresh ") + testStoreName() + " store");
         return store;

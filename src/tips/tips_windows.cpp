@@ -1,0 +1,18 @@
+#include "tips/tips_windows.h"
+
+#include "shell/navigator.h"
+#include "tips/tricks_catalogue.h"
+#include "tips/tips_toggles.h"
+#include "tweak/catalogue_window.h"
+#include "tweak/toggle_window.h"
+
+namespace zw::tips {
+
+void registerWindows(shell::Navigator& navigator)
+{
+    navigator.add(QStringLiteral("Tricks"), [] { return new CatalogueWindow(tricksCatalogue()); });
+    for (const RegistryToggle& record : tipsToggles())
+        navigator.add(QString::fromStdString(record.name), [&record] { return new ToggleWindow(record); });
+}
+
+}  // namespace zw::tips
