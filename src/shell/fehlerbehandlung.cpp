@@ -30,7 +30,8 @@ void* loadLibrary(const std::string& path) {
 
 EntryPoint findEntry(void* library, const char* name) {
 #ifdef _WIN32
-    return reinterpret_cast<EntryPoint>(GetProcAddress(static_cast<HMODULE>(library), name));
+    // Through void*: FARPROC and the entry point differ in type only as far as the compiler sees.
+    return reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name)));
 #else
     return reinterpret_cast<EntryPoint>(dlsym(library, name));
 #endif
