@@ -5,6 +5,7 @@
 
 #include "support/fake_services.h"
 #include "unit/toggles/all_records.h"
+#include "unit/toggles/registry_probe.h"
 #include "unit/toggles/toggle_store.h"
 
 #include "shell/form1.h"
