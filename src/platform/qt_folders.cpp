@@ -1,0 +1,58 @@
+// Where the program's folders are: the program folder, and the Windows and system folders
+// (off Windows a private per-user stand-in).
+#include "qt_services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace zw::platform {
+namespace {
+
+#ifndef _WIN32
+// .../Zunderwerk/WINDOWS beside the registry store, with SYSTEM inside; user-only access.
+QString ownWindowsFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                         + QStringLiteral("/Zunderwerk");
+    const QString windows = base + QStringLiteral("/WINDOWS");
+    const QString system = windows + QStringLiteral("/SYSTEM");
+    if (!QDir(system).exists()) {
+        QDir().mkpath(system);
+        const auto privateDir = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        QFile::setPermissions(windows, privateDir);
+        QFile::setPermissions(system, privateDir);
+    }
+    return windows;
+}
+#endif
+
+}  // namespace
+
+QString QtFolders::windowsDirectory() {
+#ifdef _WIN32
+    char buffer[256] = {};
+    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
+    return QString::fromLocal8Bit(buffer, length < sizeof buffer ? static_cast<int>(length) : 0);
+#else
+    return ownWindowsFolder();
+#endif
+}
+
+QString QtFolders::systemDirectory() {
+#ifdef _WIN32
+    char buffer[260] = {};
+    const UINT length = GetSystemDirectoryA(buffer, sizeof buffer);
+    return QString::fromLocal8Bit(buffer, length < sizeof buffer ? static_cast<int>(length) : 0);
+#else
+    return ownWindowsFolder() + QStringLiteral("/SYSTEM");
+#endif
+}
+
+QString QtFolders::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+}  // namespace zw::platform

@@ -1,0 +1,52 @@
+#include "component_repair.h"
+
+#include "fehlerbehandlung.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace zw::shell {
+namespace {
+
+constexpr std::array<std::string_view, 7> kFiles = {"COMDLG32.OCX", "MSCOMCTL.OCX", "MSINET.OCX", "MSWINSCK.OCX",
+                                                    "shdocvw.dll",  "TABCTL32.OCX", "richtx32.ocx"};
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+}  // namespace
+
+std::span<const std::string_view> componentFiles() { return kFiles; }
+
+std::string trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+void repairComponents(const RepairFolders& folders, const RegisterFn& registerComponent, bool withFetchling) {
+    const std::string systemFolder = folders.windowsFolder + "SYSTEM" + kSeparator;
+    std::error_code error;
+    std::filesystem::create_directories(systemFolder, error);
+    for (std::string_view file : kFiles) {
+        const std::string source = folders.programFolder + kSeparator + std::string(file);
+        if (!Fehlerbehandlung::FileExists(source)) continue;  // nothing to copy: go on with the next
+        std::filesystem::copy_file(source, systemFolder + std::string(file),
+                                   std::filesystem::copy_options::overwrite_existing, error);
+    }
+    if (withFetchling) {
+        const std::string path = trimBlanks(folders.programFolder + kSeparator + std::string(kFetchlingFile));
+        if (Fehlerbehandlung::FileExists(path)) registerComponent(path, true);
+    }
+    for (std::string_view file : kFiles) {
+        const std::string path = trimBlanks(systemFolder + std::string(file));
+        if (Fehlerbehandlung::FileExists(path)) registerComponent(path, true);
+    }
+}
+
+}  // namespace zw::shell

@@ -1,0 +1,12 @@
+#include "success_message.h"
+
+#include "platform/services.h"
+
+namespace zw::shell {
+
+void showRegistrySuccess() {
+    using namespace zw::platform;
+    services().dialogs->messageBox(kRegistrySuccessText, kProgramTitle, MsgIcon::Information, MsgButtons::Ok);
+}
+
+}  // namespace zw::shell
