@@ -7,6 +7,7 @@
 #include "url_errors.h"
 
 #include <QCoreApplication>
+#include <QNetworkProxy>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -103,6 +104,8 @@ void clsDownload::createSocket() {
     // Bounded reads keep the socket's buffer at one size, so its memory is reused from block to
     // block instead of being fetched from the system afresh (which costs more than the copying).
     socket->setReadBufferSize(kSocketReadBuffer);
+    // A plain TCP connection to the server itself, whatever proxy the client process sets up.
+    socket->setProxy(QNetworkProxy::NoProxy);
     QObject::connect(socket, &QTcpSocket::connected, mSockCtrl_, [this] { onConnect(); });
     QObject::connect(socket, &QTcpSocket::readyRead, mSockCtrl_, [this] { onDataArrival(); });
     QObject::connect(socket, &QTcpSocket::disconnected, mSockCtrl_, [this] { onClose(); });

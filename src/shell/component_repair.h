@@ -3,6 +3,8 @@
 // and each control file found there. Plain C++, no Qt.
 #pragma once
 
+#include "fetchling/fetchling.h"
+
 #include <functional>
 #include <span>
 #include <string>
@@ -13,12 +15,8 @@ namespace zw::shell {
 // The control files, in the order the repair handles them.
 std::span<const std::string_view> componentFiles();
 
-// The download component's file name in the program folder.
-#ifdef _WIN32
-inline constexpr std::string_view kFetchlingFile = "Fetchling.dll";
-#else
-inline constexpr std::string_view kFetchlingFile = "libfetchling.so";
-#endif
+// The download component's file name in the program folder (Fetchling.dll, libFetchling.so).
+inline constexpr std::string_view kFetchlingFile = fetchling::kFileName;
 
 struct RepairFolders {
     std::string programFolder;  // without a trailing separator
