@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -262,9 +261,7 @@ void Minimiert::run(const QuickMenuItem& entry)
             } else if constexpr (std::is_same_v<A, OpenDocument>) {
                 // Resolved against the program folder: the current folder is whatever the
                 // program was started from.
-                QString relative = toQString(action.file);
-                relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-                s.launcher->shellOpen(QDir::toNativeSeparators(QDir(programFolder()).filePath(relative)));
+                s.launcher->shellOpen(programFilePath(action.file));
             } else if constexpr (std::is_same_v<A, WriteRegistryText>) {
                 Registry::SetStringValue(static_cast<HiveCode>(action.hive), action.key, action.value, action.text);
                 pollScriptHost();
