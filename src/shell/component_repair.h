@@ -3,6 +3,8 @@
 // and each control file found there. Plain C++, no Qt.
 #pragma once
 
+#include "fetchling/fetchling.h"
+
 #include <functional>
 #include <span>
 #include <string>
@@ -14,11 +16,11 @@ namespace zw::shell {
 std::span<const std::string_view> componentFiles();
 
 // The download component's file name in the program folder.
-#ifdef _WIN32
-inline constexpr std::string_view kFetchlingFile = "Fetchling.dll";
-#else
-inline constexpr std::string_view kFetchlingFile = "libfetchling.so";
-#endif
+inline constexpr std::string_view kFetchlingFile = fetchling::kFileName;
+
+// Whether the download component is registered and its registered file exists; a start-up
+// step that fails when not, which leads to the repair.
+bool fetchlingUsable();
 
 struct RepairFolders {
     std::string programFolder;  // without a trailing separator

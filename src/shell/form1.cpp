@@ -206,7 +206,9 @@ void Form1::load() {
     case platform::InstanceService::Claim::First:
         break;
     }
-    if (failed) repairComponentInstallation();
+    // The components the windows create must be registered; a load that finds them missing
+    // repairs the installation.
+    if (failed || !fetchlingUsable()) repairComponentInstallation();
     timer1_->start();
     timer2_->start();
 }

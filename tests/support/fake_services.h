@@ -8,9 +8,11 @@
 //   fakes.clock.advance(180);                  // runs the timers that come due, in order
 //
 // The program folder is a build-tree folder whose Data is the project's data/ folder; the
-// Windows folder is a fresh temporary folder with SYSTEM inside.
+// Windows folder is a fresh temporary folder with SYSTEM inside; the registry is a fresh store
+// in memory, seeded with the default hive.
 #pragma once
 
+#include "platform/registry_access.h"
 #include "platform/services.h"
 
 #include <QList>
@@ -145,9 +147,11 @@ public:
     FakeClock clock;
     FakeFolders folders;
     FakeInstance instance;
+    std::shared_ptr<platform::RegistryStore> registry;
 
 private:
     platform::ScopedServices scope_;
+    platform::ScopedRegistry registryScope_;
 };
 
 // The build-tree program folder whose Data is the project's data/ folder.
