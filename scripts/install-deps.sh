@@ -14,6 +14,8 @@ packages=(
   libgumbo-dev
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev
+  # the download benchmark compares Fetchling with curl
+  curl bc
   # reference product web server
   nginx php-cli php-fpm php-sqlite3
   # the real browser the feedback form submission is cross-checked against

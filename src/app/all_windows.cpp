@@ -5,11 +5,12 @@
 //   src/browser -> "browser/browser_windows.h": void zw::browser::registerWindows(shell::Navigator&)
 //   src/online  -> "online/online_windows.h":  void zw::online::registerWindows(shell::Navigator&)
 //   src/tweak   -> "tweak/tweak_windows.h":    void zw::tweak::registerWindows(shell::Navigator&)
-// The shell's own further windows (tray, about, launcher) register in registerShellWindows.
+// The shell's own further windows (tray, about, launcher) register in registerTrayAboutWindows.
 #include "all_windows.h"
 
 #include "shell/form1.h"
 #include "shell/navigator.h"
+#include "shell/trayabout_windows.h"
 
 #ifdef ZW_HAVE_TWEAK_WINDOWS
 #include "tweak/tweak_windows.h"
@@ -31,6 +32,7 @@ namespace zw::app {
 
 void registerAllWindows(shell::Navigator& navigator) {
     shell::registerMainWindow(navigator);
+    shell::registerTrayAboutWindows(navigator);
 #ifdef ZW_HAVE_TWEAK_WINDOWS
     zw::tweak::registerWindows(navigator);
 #endif

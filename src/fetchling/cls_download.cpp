@@ -7,14 +7,17 @@
 #include "url_errors.h"
 
 #include <QCoreApplication>
+#include <QNetworkProxy>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <utility>
 
 namespace fetchling {
 namespace {
 
 constexpr int kErrNotInitialised = 10093;  // WSANOTINITIALISED
+constexpr qint64 kSocketReadBuffer = 256 * 1024;
 
 // Depth of socket signal handlers of this thread's download objects. A socket host that is
 // dropped while one runs is deleted later by the event loop, never under its own signal.
@@ -98,6 +101,11 @@ void clsDownload::AbortDownload() {
 void clsDownload::createSocket() {
     mSockCtrl_ = new frmWinsock;
     QTcpSocket* socket = mSockCtrl_->Winsock1;
+    // Bounded reads keep the socket's buffer at one size, so its memory is reused from block to
+    // block instead of being fetched from the system afresh (which costs more than the copying).
+    socket->setReadBufferSize(kSocketReadBuffer);
+    // A plain TCP connection to the server itself, whatever proxy the client process sets up.
+    socket->setProxy(QNetworkProxy::NoProxy);
     QObject::connect(socket, &QTcpSocket::connected, mSockCtrl_, [this] { onConnect(); });
     QObject::connect(socket, &QTcpSocket::readyRead, mSockCtrl_, [this] { onDataArrival(); });
     QObject::connect(socket, &QTcpSocket::disconnected, mSockCtrl_, [this] { onClose(); });
@@ -126,8 +134,19 @@ void clsDownload::onDataArrival() {
     SocketHandlerScope scope;
     zw::com::Ref<clsDownload> self(this);
     const unsigned generation = generation_;
-    const QByteArray block = mSockCtrl_->Winsock1->readAll();
-    report(state_.receive(std::string_view(block.constData(), static_cast<std::size_t>(block.size()))), generation);
+    report(state_.receive(takeBlock()), generation);
+}
+
+std::string_view clsDownload::takeBlock() {
+    // All waiting data is one block; the buffer is kept from block to block.
+    QTcpSocket* socket = mSockCtrl_->Winsock1;
+    const auto waiting = static_cast<std::size_t>(std::max<qint64>(socket->bytesAvailable(), 0));
+    if (waiting > blockCapacity_) {
+        blockCapacity_ = std::max(waiting, 2 * blockCapacity_);
+        block_ = std::make_unique_for_overwrite<char[]>(blockCapacity_);
+    }
+    const qint64 n = socket->read(block_.get(), static_cast<qint64>(waiting));
+    return std::string_view(block_.get(), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 void clsDownload::onClose() {
@@ -135,12 +154,7 @@ void clsDownload::onClose() {
     zw::com::Ref<clsDownload> self(this);
     const unsigned generation = generation_;
     // Data that arrived together with the close is still a block of this download.
-    if (mSockCtrl_->Winsock1->bytesAvailable() > 0) {
-        const QByteArray block = mSockCtrl_->Winsock1->readAll();
-        if (!report(state_.receive(std::string_view(block.constData(), static_cast<std::size_t>(block.size()))),
-                    generation))
-            return;
-    }
+    if (mSockCtrl_->Winsock1->bytesAvailable() > 0 && !report(state_.receive(takeBlock()), generation)) return;
     report(state_.close(), generation);
 }
 

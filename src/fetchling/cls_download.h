@@ -7,6 +7,8 @@
 #include "url_split.h"
 
 #include <atomic>
+#include <string_view>
+#include <memory>
 
 namespace fetchling {
 
@@ -35,6 +37,7 @@ private:
     void onConnect();
     void onDataArrival();
     void onClose();
+    std::string_view takeBlock();
     // Acts on what a block or the end of the connection led to; false when the download
     // this handler served has been replaced or aborted meanwhile.
     bool report(const DownloadState::Outcome& outcome, unsigned generation);
@@ -44,6 +47,8 @@ private:
     __clsDownload* sink_ = nullptr;
     DownloadState state_;
     UrlParts url_;
+    std::unique_ptr<char[]> block_;  // the block being handled, kept from block to block
+    std::size_t blockCapacity_ = 0;
     unsigned generation_ = 0;  // changes with every DoDownload and AbortDownload
 };
 

@@ -46,6 +46,7 @@ void DownloadState::begin(std::string localFile) {
 }
 
 DownloadState::Outcome DownloadState::receive(std::string_view block) {
+    if (parser_.passesThrough()) return store(block);
     body_.clear();
     parser_.feed(block, body_);
     if (parser_.failed()) return {.failed = true};
@@ -68,7 +69,7 @@ DownloadState::Outcome DownloadState::close() {
     return out;
 }
 
-DownloadState::Outcome DownloadState::store(const std::string& body) {
+DownloadState::Outcome DownloadState::store(std::string_view body) {
     if (!headerSeen_) {
         headerSeen_ = true;
         if (!parser_.isHttp())

@@ -42,7 +42,7 @@ public:
     const std::string& localFile() const { return localFile_; }
 
 private:
-    Outcome store(const std::string& body);
+    Outcome store(std::string_view body);
 
     ResponseParser parser_;
     std::string localFile_;

@@ -36,6 +36,8 @@ public:
     // The last chunk and the trailer have arrived (chunked bodies only).
     bool chunkedComplete() const { return state_ == State::Done; }
     bool failed() const { return state_ == State::Failed; }
+    // From here on every byte is a body byte as it stands (feed would only copy it).
+    bool passesThrough() const { return state_ == State::Identity || state_ == State::Raw; }
     Failure failure() const { return failure_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "sqlite_registry_store.h"
 
 #include "name_fold.h"
+#include "read_cache.h"
 #include "registry_roots.h"
 #include "sqlite_statement.h"
 
@@ -100,6 +101,7 @@ struct SqliteRegistryStore::Impl {
     int transactionDepth = 0;
     std::array<Handle, 7> roots;
     std::set<std::int64_t> deniedHives;
+    ReadCache cache;
 
     // The statements are finalized after this body; close_v2 waits for them.
     ~Impl() { sqlite3_close_v2(db); }
@@ -134,10 +136,22 @@ struct SqliteRegistryStore::Impl {
         return use.step() == SQLITE_DONE;
     }
 
-    std::int64_t findKey(std::string_view foldedPath) {
+    // Outside a write transaction, answers may come from the cache; inside one they must not
+    // (they would include changes that might still be rolled back).
+    bool cacheUsable() { return transactionDepth == 0 && cache.refresh(); }
+
+    // The row of the key with this folded path, -1 when there is none.
+    std::int64_t findKey(const std::string& foldedPath) {
+        const bool cached = cacheUsable();
+        if (cached) {
+            if (const std::int64_t* id = cache.key(foldedPath)) return *id;
+        }
         StatementUse use(keyByPath);
         use.bind(1, foldedPath);
-        return use.step() == SQLITE_ROW ? use.integer(0) : -1;
+        const int rc = use.step();
+        const std::int64_t id = rc == SQLITE_ROW ? use.integer(0) : -1;
+        if (cached && (rc == SQLITE_ROW || rc == SQLITE_DONE)) cache.putKey(foldedPath, id);
+        return id;
     }
 
     bool exists(std::int64_t id) {
@@ -188,6 +202,38 @@ struct SqliteRegistryStore::Impl {
         return key;
     }
 
+    // The value `name` of a key: found, missing (kRegFileNotFound) or an error.
+    RegResult readValue(const Handle& h, std::string_view name, const ReadCache::Value*& out) {
+        const std::string folded = foldName(name);  // bound without a copy: must outlive the step
+        const bool cached = cacheUsable();
+        if (cached) {
+            if ((out = cache.value(h.id, folded))) return out->found ? kRegOk : kRegFileNotFound;
+        }
+        StatementUse use(valueByName);
+        use.bind(1, h.id).bind(2, folded);
+        const int rc = use.step();
+        ReadCache::Value v;
+        if (rc == SQLITE_ROW) {
+            std::size_t length = 0;
+            const std::uint8_t* stored = use.blob(1, length);
+            v.found = true;
+            v.type = static_cast<RegType>(use.integer(0));
+            v.data.assign(stored, stored + length);
+        } else if (rc != SQLITE_DONE) {
+            return kRegBadDb;
+        } else if (const RegResult state = alive(h); state != kRegOk) {
+            return state == kRegKeyDeleted ? kRegKeyDeleted : kRegFileNotFound;
+        }
+        if (cached) {
+            out = &cache.putValue(h.id, folded, std::move(v));
+        } else {
+            uncached = std::move(v);
+            out = &uncached;
+        }
+        return out->found ? kRegOk : kRegFileNotFound;
+    }
+    ReadCache::Value uncached;
+
     // Runs one change in a transaction of its own unless one is already open.
     RegResult inTransaction(const std::function<RegResult()>& work) {
         if (transactionDepth > 0) return work();
@@ -203,10 +249,14 @@ struct SqliteRegistryStore::Impl {
         }
         --transactionDepth;
         if (result == kRegOk) {
-            if (runSimple(commit)) return kRegOk;
+            if (runSimple(commit)) {
+                cache.changed();
+                return kRegOk;
+            }
             result = kRegBadDb;
         }
         runSimple(rollback);
+        cache.clear();
         return result;
     }
 
@@ -349,6 +399,8 @@ SqliteRegistryStore::OpenResult SqliteRegistryStore::open(const std::string& pat
         exec(db, "ROLLBACK");
         return fail(rc);
     }
+    // A store in memory has no other process to hear from; a file shares its change counter.
+    if (path != ":memory:") impl->cache.attach(path + "-gen");
     std::size_t count = 0;
     const RootName* roots = rootNames(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -460,17 +512,11 @@ RegResult SqliteRegistryStore::queryValue(RegKey key, std::string_view name, Reg
     if (!h) return kRegInvalidHandle;
     if (!(h->rights & kKeyQueryValue)) return kRegAccessDenied;
     if (data && !size) return kRegInvalidParameter;
-    const std::string folded = foldName(name);  // bound without a copy: must outlive the step
-    StatementUse use(impl_->valueByName);
-    use.bind(1, h->id).bind(2, folded);
-    const int rc = use.step();
-    if (rc != SQLITE_ROW) {
-        if (rc != SQLITE_DONE) return kRegBadDb;
-        return impl_->alive(*h) == kRegKeyDeleted ? kRegKeyDeleted : kRegFileNotFound;
-    }
-    std::size_t length = 0;
-    const std::uint8_t* stored = use.blob(1, length);
-    if (type) *type = static_cast<RegType>(use.integer(0));
+    const ReadCache::Value* row = nullptr;
+    if (const RegResult rc = impl_->readValue(*h, name, row); rc != kRegOk) return rc;
+    const std::size_t length = row->data.size();
+    const std::uint8_t* stored = row->data.data();
+    if (type) *type = row->type;
     RegResult result = kRegOk;
     if (data) {
         if (*size < length) result = kRegMoreData;

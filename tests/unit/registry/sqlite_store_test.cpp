@@ -178,8 +178,18 @@ TEST_F(SqliteStore, ASecondConnectionSeesEveryChangeAtOnce) {
     size = sizeof buffer;
     ASSERT_EQ(other.store->queryValue(seen, "V", nullptr, buffer, &size), kRegOk);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), size), "second");
+    // What the other connection found missing, or found at all, is asked again after a change.
+    size = sizeof buffer;
+    EXPECT_EQ(other.store->queryValue(seen, "neu", nullptr, buffer, &size), kRegFileNotFound);
+    setText(key, "neu", "da");
+    size = sizeof buffer;
+    EXPECT_EQ(other.store->queryValue(seen, "neu", nullptr, buffer, &size), kRegOk);
     other.store->closeKey(seen);
     store().closeKey(key);
+    ASSERT_EQ(other.store->openKey(kHkeyCurrentUser, "Software\\Shared", kKeyRead, seen), kRegOk);
+    other.store->closeKey(seen);
+    EXPECT_EQ(store().deleteKey(kHkeyCurrentUser, "Software\\Shared"), kRegOk);
+    EXPECT_EQ(other.store->openKey(kHkeyCurrentUser, "Software\\Shared", kKeyRead, seen), kRegFileNotFound);
 }
 
 TEST(StoreRecovery, ADamagedFileIsKeptAsideAndAFreshStoreIsUsed) {
