@@ -40,7 +40,7 @@ CatalogueDesign build()
         {4, L, "Text4", "Send To...", "Command5", "tricks_sendto", locked, later},
         {5, L, "Text5", "Ruhezustand aktivieren...", "Command6", "tricks_ruhezustand", locked, later},
         {6, L, "Text6", "Boot ohne Bootscreen...", "Command7", "tricks_keinbootscreen", open, later},
-        {7, L, "Text7", "Optimale Größe der Auslagerungsdatei...", "Command8", "reg_auslagerungsdatei2", open, later},
+        {7, L, "Text7", "Optimale Größe der Auslagerungsdatei...", "Command8", "reg_auslagerungsdatei2", open, ready},
         {8, L, "Text8", "Keine automatische Suche nach Freigaben...", "Command9", "tricks_keineSucheNachFreigaben", open, later},
         {9, L, "Text9", "Sicherheitslücke: Administrator Passwort...", "Command10", "tricks_AdminPasswort", open, later},
         {10, L, "Text10", "Automatische Updates deaktivieren...", "Command11", "tricks_AutoUpdate", open, ready},

@@ -34,7 +34,7 @@ CatalogueDesign build()
     d.owlTop = 7200;
     // row, column, title box, title, button, opens, title box locked, window ready
     d.entries = {
-        {1, L, "Text1", "Disc Cache anpassen...", "Command1", "reg_disccache", locked, later},
+        {1, L, "Text1", "Disc Cache anpassen...", "Command1", "reg_disccache", locked, ready},
         {1, R, "Text7", "Klassische Suche aktivieren...", "Command7", "reg_klassischesuche", locked, ready},
         {2, L, "Text2", "Balloontips deaktivieren...", "Command2", "reg_balloontips", locked, ready},
         {2, R, "Text8", "Meldung über wenig Space deaktivieren...", "Command8", "reg_wenigspace", locked, ready},
@@ -45,15 +45,15 @@ CatalogueDesign build()
         {5, L, "Text5", "Keine Fehlerberichterstattung mehr...", "Command5", "reg_keinFehlerbericht", locked, ready},
         {5, R, "Text11", "XP Bildbetrachter deinstallieren...", "Command11", "reg_bildbetrachter", locked, ready},
         {6, L, "Text6", "\"Gemeinsame Dokumente\" entfernen...", "Command6", "reg_gemeinsamedokumente", locked, ready},
-        {6, R, "Text12", "XP's ZIP Funktion ausschalten...", "Command12", "reg_zipfunktion", locked, later},
-        {7, L, "Text14", "Arbeitsspeicher defragmentieren...", "Command15", "reg_RAMdefragmentieren", open, later},
+        {6, R, "Text12", "XP's ZIP Funktion ausschalten...", "Command12", "reg_zipfunktion", locked, ready},
+        {7, L, "Text14", "Arbeitsspeicher defragmentieren...", "Command15", "reg_RAMdefragmentieren", open, ready},
         {7, R, "Text13", "CD-ROM Autostart Funktion deaktivieren...", "Command14", "reg_keincdromautostart", open, ready},
         {8, L, "Text17", "MFT bei NTFS System vergrößern...", "Command18", "reg_MFT", open, ready},
         {8, R, "Text16", "XP's Brenn Funktion ausschalten...", "Command17", "reg_brennfunktion", open, ready},
-        {9, L, "Text15", "Shutdown Tuning...", "Command16", "reg_shutdownTuning", open, later},
-        {9, R, "Text18", "Menü Geschwindigkeiten erhöhen...", "Command19", "reg_Menügeschwindigkeit", open, later},
-        {10, L, "Text19", "IE: Schneller surfen und mehr Downloads...", "Command20", "reg_MaxConnections", open, later},
-        {10, R, "Text20", "Outlook Express: Schnellerer Start...", "Command21", "reg_OutlookSplash", open, later},
+        {9, L, "Text15", "Shutdown Tuning...", "Command16", "reg_shutdownTuning", open, ready},
+        {9, R, "Text18", "Menü Geschwindigkeiten erhöhen...", "Command19", "reg_Menügeschwindigkeit", open, ready},
+        {10, L, "Text19", "IE: Schneller surfen und mehr Downloads...", "Command20", "reg_MaxConnections", open, ready},
+        {10, R, "Text20", "Outlook Express: Schnellerer Start...", "Command21", "reg_OutlookSplash", open, ready},
         {11, L, "Text21", "Shutdown Probleme...", "Command22", "reg_shutdownProblem", open, ready},
     };
     return d;

@@ -2,6 +2,7 @@
 
 #include "shell/navigator.h"
 #include "tuning/regedit_catalogue.h"
+#include "tuning/special_windows.h"
 #include "tuning/tuning_toggles.h"
 #include "tweak/catalogue_window.h"
 #include "tweak/toggle_window.h"
@@ -13,6 +14,7 @@ void registerWindows(shell::Navigator& navigator)
     navigator.add(QStringLiteral("Regedit"), [] { return new CatalogueWindow(regeditCatalogue()); });
     for (const RegistryToggle& record : tuningToggles())
         navigator.add(QString::fromStdString(record.name), [&record] { return new ToggleWindow(record); });
+    registerSpecialWindows(navigator);
 }
 
 }  // namespace zw::tuning

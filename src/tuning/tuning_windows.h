@@ -1,4 +1,5 @@
-// The windows of System Tuning by design name: the catalogue `Regedit` and its toggle windows.
+// The windows of System Tuning by design name: the catalogue `Regedit`, its toggle windows and
+// its special windows.
 #pragma once
 
 namespace zw::shell {

@@ -1,7 +1,7 @@
 #include "tweak/toggle_window.h"
 
 #include "shell/program_folder.h"
-#include "shell/success_message.h"
+#include "tweak/button_write.h"
 #include "tweak/poll_period.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_layout.h"
@@ -115,10 +115,7 @@ void ToggleWindow::showState(ToggleState state)
 
 void ToggleWindow::runButton(const std::vector<RegistryWrite>& writes)
 {
-    // Every step runs even when an earlier one failed; the message follows in every case.
-    runStep([this] { onTopBox()->setChecked(false); });
-    performWrites(writes);
-    runStep([] { shell::showRegistrySuccess(); });
+    writeAndConfirm(*this, [&writes] { performWrites(writes); });
 }
 
 }  // namespace zw

@@ -1,0 +1,50 @@
+#include "tuning/reg_disccache.h"
+
+#include "tuning/disc_cache.h"
+#include "tuning/tweak_actions.h"
+#include "tuning/window_pictures.h"
+#include "tweak/toggle_writes.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zw::tuning {
+
+namespace {
+
+const shell::WindowDesign kDesign{QStringLiteral("reg_disccache"), 6600, 6570, QStringLiteral("Disc Cache"),
+                                  QStringLiteral("Regedit")};
+
+}  // namespace
+
+RegDisccache::RegDisccache() : ToolWindow(kDesign)
+{
+    setBackground(kToolBackground);
+    addCaption(QStringLiteral("Disc Cache anpassen"), twipsRect(1560, 120, 4200, 375));
+    QLabel* label1 = addLabel(
+        QStringLiteral("Label1"),
+        QStringLiteral("Die Standardwerte von Windows reichen für maximale Leistung nicht aus. Passen Sie den Disc "
+                       "Cache hier an Ihren Rechner an: Wählen Sie dazu die Größe Ihres Arbeitsspeichers."),
+        twipsRect(600, 840, 5400, 1080));
+    label1->setWordWrap(true);
+    addPicture(this, twipsRect(5520, 4080, 600, 600));  // Image2
+
+    addLineFrame(this, QStringLiteral("Label2"), QStringLiteral(" Ihr Arbeitsspeicher in MegaByte:"),
+                 QRect(720, 2040, 5160, 1920));
+    const ChoiceSetting& setting = discCacheSetting();
+    choices_ = addButtonGrid(this, buttonTexts(setting.buttons), QRect(960, 2400, 1455, 375), QPoint(1560, 480), 3);
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        connect(choices_[i], &QPushButton::clicked, this,
+                [this, i] { writeAndConfirm(*this, [i] { performWrite(discCacheSetting().buttons[i].write); }); });
+
+    auto* close = addButton(QStringLiteral("cmdSchließen"), QStringLiteral("Schließen"), twipsRect(2280, 5640, 2055, 375));
+    connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
+    addOnTopBox(twipsRect(4800, 5700, 900, 240));
+}
+
+void RegDisccache::load()
+{
+    startPoll(this, QStringLiteral("Timer1"), [this] { showChoice(choices_, pollChoice(discCacheSetting())); });
+}
+
+}  // namespace zw::tuning

@@ -1,0 +1,86 @@
+#include "tuning/reg_ram_defrag.h"
+
+#include "platform/program_data_path.h"
+#include "platform/services.h"
+#include "tuning/tweak_actions.h"
+#include "tuning/uptime_text.h"
+#include "tuning/window_pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zw::tuning {
+
+namespace {
+
+const shell::WindowDesign kDesign{QStringLiteral("reg_RAMdefragmentieren"), 6015, 8595,
+                                  QStringLiteral("RAM defragmentieren"), QStringLiteral("Regedit")};
+
+constexpr int kUptimeIntervalMs = 50;
+
+// The script is resolved against the program folder, so it is found however the program
+// was started.
+void openScript(std::string_view relative)
+{
+    const auto& s = platform::services();
+    s.launcher->shellOpen(
+        QString::fromStdString(platform::programDataPath(s.folders->programFolder().toStdString(), relative)));
+}
+
+}  // namespace
+
+RegRamDefragmentieren::RegRamDefragmentieren() : ToolWindow(kDesign)
+{
+    setBackground(kToolBackground);
+    addCaption(QStringLiteral("Arbeitsspeicher defragmentieren"), twipsRect(480, 120, 5160, 375));
+    const QString explanation[] = {
+        QStringLiteral("Ein Rechner, der lange läuft und auf dem viele Programme gestartet und wieder beendet "
+                       "wurden, hat einen zerstückelten Arbeitsspeicher voller Programmreste."),
+        QStringLiteral("Wie die Festplatte sollte deshalb auch der Arbeitsspeicher nach langem Betrieb "
+                       "aufgeräumt werden."),
+        QStringLiteral("Das geht hier mit einem Klick - ganz ohne Neustart."),
+    };
+    for (int i = 0; i < 3; ++i)
+        addLabel(QStringLiteral("Label%1").arg(i + 1), explanation[i], twipsRect(480, 840 + 780 * i, 5040, 720))
+            ->setWordWrap(true);
+
+    addLabel(QStringLiteral("Label4"), QStringLiteral("Ihr Windows läuft seit:"), twipsRect(720, 3360, 1600, 255));
+    uptime_ = addLabel(QStringLiteral("Label8"), QString(), twipsRect(2400, 3360, 2895, 255));
+    uptime_->setTextFormat(Qt::PlainText);
+    uptime_->setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
+    addLabel(QStringLiteral("Label6"), QStringLiteral("Wird es da nicht mal langsam wieder Zeit...?!? :))"),
+             twipsRect(720, 3840, 4800, 255));
+
+    addLineFrame(this, QStringLiteral("Label5"), QStringLiteral(" Ihr Arbeitsspeicher in Megabyte:"),
+                 QRect(480, 4440, 5040, 1200));
+    const auto scripts = addButtonGrid(this,
+                                       {{QStringLiteral("Command1"), QStringLiteral("Weniger als 128 MB")},
+                                        {QStringLiteral("Command2"), QStringLiteral("Mehr als 128 MB")}},
+                                       QRect(720, 4800, 1935, 495), QPoint(2640, 0), 2);
+    connect(scripts[0], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptBelow128); });
+    connect(scripts[1], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptAbove128); });
+
+    addLabel(QStringLiteral("Label7"),
+             QStringLiteral("( Dieser Tweak benötigt den Windows Scripting Host, aktivieren Sie ihn gegebenfalls im "
+                            "Tuning Bereich! )"),
+             twipsRect(480, 5880, 5040, 480))
+        ->setWordWrap(true);
+    addPicture(this, twipsRect(2640, 6600, 720, 720));
+    auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(1980, 7680, 2055, 375));
+    connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
+    addOnTopBox(twipsRect(4440, 7740, 900, 240));
+}
+
+void RegRamDefragmentieren::load()
+{
+    // The text stays empty until the first tick.
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(kUptimeIntervalMs);
+    connect(timer, &QTimer::timeout, this,
+            [this] { uptime_->setText(QString::fromStdString(uptimeText(platform::services().clock->tickCount()))); });
+    timer->start();
+}
+
+}  // namespace zw::tuning

@@ -1,0 +1,138 @@
+#include "tuning/reg_system_programs.h"
+
+#include "platform/services.h"
+#include "tuning/system_program_windows.h"
+#include "tuning/tweak_actions.h"
+#include "tuning/window_pictures.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zw::tuning {
+
+namespace {
+
+const shell::WindowDesign kZipDesign{QStringLiteral("reg_zipfunktion"), 6615, 4935, QStringLiteral("ZIP Funktion"),
+                                     QStringLiteral("Regedit")};
+const shell::WindowDesign kPageFileDesign{QStringLiteral("reg_auslagerungsdatei2"), 10065, 5790,
+                                          QStringLiteral("Größe der Auslagerungsdatei"), QStringLiteral("Tricks")};
+
+void start(const char* commandLine)
+{
+    platform::services().launcher->startProgram(QString::fromUtf8(commandLine), kSystemProgramWindowStyle);
+}
+
+QString colourName(std::uint32_t rgb)
+{
+    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
+
+// Runs `action` when the label is clicked with the left button.
+class ClickFilter final : public QObject {
+public:
+    ClickFilter(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            action_();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+RegZipfunktion::RegZipfunktion() : ToolWindow(kZipDesign)
+{
+    setBackground(kToolBackground);
+    addCaption(QStringLiteral("XP's ZIP Funktion ausschalten"), twipsRect(960, 120, 4800, 375));
+    addLabel(QStringLiteral("Label1"),
+             QStringLiteral("Windows XP zeigt ZIP-Archive als eigene Ordner an. Wer lieber mit einem anderen Packprogramm "
+                            "arbeitet, hat von der eingebauten ZIP Funktion und ihren Pseudo-Ordnern keinen Nutzen - "
+                            "sie kostet nur Zeit beim Öffnen von Ordnern mit vielen Archiven."),
+             twipsRect(480, 840, 5640, 1200))
+        ->setWordWrap(true);
+    addLabel(QStringLiteral("Label2"), QStringLiteral("Kein Problem:"), twipsRect(480, 2160, 2400, 255));
+    const auto buttons = addButtonGrid(this,
+                                       {{QStringLiteral("Command1"), QStringLiteral("Ausschalten")},
+                                        {QStringLiteral("Command2"), QStringLiteral("Wiederherstellen")}},
+                                       QRect(2400, 2520, 1935, 375), QPoint(0, 480), 1);
+    connect(buttons[0], &QPushButton::clicked, this, [this] {
+        leaveTopmost(*this);
+        start(kZipFoldersOff);
+    });
+    connect(buttons[1], &QPushButton::clicked, this, [this] {
+        leaveTopmost(*this);
+        start(kZipFoldersOn);
+    });
+    addPicture(this, twipsRect(600, 2520, 840, 840));
+    auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(2280, 4200, 2055, 375));
+    connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
+    addOnTopBox(twipsRect(4800, 4260, 900, 240));
+}
+
+RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
+{
+    setBackground(kToolBackground);
+    addCaption(QStringLiteral("Die opimale Größe der Auslagerungsdatei"), twipsRect(1800, 120, 6600, 375), 13.5);
+    const auto prose = [this](const char* name, const QString& text, QRect twips) {
+        QLabel* label = addLabel(QString::fromUtf8(name), text, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        label->setWordWrap(true);
+        return label;
+    };
+    prose("Label1",
+          QStringLiteral("Wenn der echte Arbeitsspeicher voll ist, lagert Windows Teile davon in die Auslagerungsdatei "
+                         "(den virtuellen Arbeitsspeicher) auf der Festplatte aus."),
+          QRect(480, 720, 9100, 480));
+    prose("Label2",
+          QStringLiteral("Die Größe des virtuellen Arbeitsspeichers sollte an die Nutzung Ihres Systems angepasst "
+                         "werden.\nÖffnen Sie die"),
+          QRect(480, 1290, 9100, 720));
+    QLabel* link = addLabel(QStringLiteral("Label3"), QStringLiteral("\"Systemeigenschaften\""), QRect());
+    link->move(twipsRect(2400, 1770, 0, 0).topLeft());
+    link->setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
+    link->setCursor(Qt::PointingHandCursor);
+    // The link leaves "On Top" as it is.
+    new ClickFilter(link, [] { start(kSystemPropertiesCommand); });
+    prose("Label4",
+          QStringLiteral("und klicken Sie dort auf Erweitert, Systemleistung: Einstellungen, dann wieder auf Erweitert "
+                         "und bei Virtueller Arbeitsspeicher auf Ändern. Wählen Sie oben das Windows-Laufwerk (meistens "
+                         "C:) und unten \"Benutzerdefinierte Größe\"."),
+          QRect(480, 2100, 9100, 720));
+    addLabel(QStringLiteral("Label5"), QStringLiteral("Die optimale Größe kann etwa wie folgt festgelegt werden:"),
+             twipsRect(480, 2880, 9100, 255));
+
+    const QString heading = QStringLiteral("color: %1; background: transparent;").arg(colourName(kRecommendationHeadingColour));
+    const QString value = QStringLiteral("background: %1;").arg(colourName(kRecommendationValueBackground));
+    int top = 3240;
+    for (const PageFileRecommendation& row : kPageFileRecommendations) {
+        addLabel(QString::fromUtf8(row.headingName), QString::fromUtf8(row.heading), twipsRect(480, top, 3000, 255))
+            ->setStyleSheet(heading);
+        for (const auto& [name, text, left] : {std::tuple{row.initialName, row.initial, 3600},
+                                                std::tuple{row.maximumName, row.maximum, 6600}}) {
+            QLabel* label = addLabel(QString::fromUtf8(name), QString::fromUtf8(text), twipsRect(left, top, 2900, 255));
+            label->setTextFormat(Qt::PlainText);  // keeps the leading blank and the runs of blanks
+            label->setStyleSheet(value);
+        }
+        top += 360;
+    }
+
+    prose("Label12",
+          QStringLiteral("Klicken Sie anschließend auf \"Festlegen\" und bestätigen Sie Ihre Eingaben mit OK."),
+          QRect(480, 4440, 9100, 480));
+    auto* done = addButton(QStringLiteral("Command1"), QStringLiteral("Fertig"), twipsRect(3705, 5040, 2655, 495));
+    connect(done, &QPushButton::clicked, this, &ToolWindow::closeWindow);
+    addOnTopBox(twipsRect(8400, 5160, 900, 240));
+}
+
+}  // namespace zw::tuning
