@@ -83,8 +83,8 @@ std::shared_ptr<platform::RegistryStore> freshRegistry() {
 }  // namespace
 
 FakeServices::FakeServices()
-    : registry(freshRegistry()),
-      scope_(platform::Services{&dialogs, &tones, &launcher, &clock, &folders, &instance}),
-      registryScope_(registry) {}
+    : scope_(platform::Services{&dialogs, &tones, &launcher, &clock, &folders, &instance}) {}
+
+MemoryRegistry::MemoryRegistry() : store(freshRegistry()), scope_(store) {}
 
 }  // namespace zw::test

@@ -39,6 +39,7 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
+    MemoryRegistry registry;
     FakeServices fakes;
     Navigator navigator;
 };
