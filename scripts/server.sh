@@ -15,6 +15,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cmd="${1:-}"
 [ $# -gt 0 ] && shift
+all_args=("$@")
 
 port="" root="" state="" db="" watch="$PPID"
 while [ $# -gt 0 ]; do
@@ -75,6 +76,7 @@ fpm_bin="$(command -v php-fpm8.2 || command -v php-fpm || ls /usr/sbin/php-fpm* 
 [ -x "$nginx_bin" ] || { echo "server.sh: nginx is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 [ -n "$fpm_bin" ] && [ -x "$fpm_bin" ] || { echo "server.sh: php-fpm is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 
+given_port="$port"
 if [ -n "$port" ]; then
   if port_open "$port"; then echo "server.sh: port $port is in use" >&2; exit 1; fi
 else
@@ -129,9 +131,14 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 if [ "$ready" != 1 ]; then
+  stop_server "$state"
+  # A port chosen here may have been taken by someone else meanwhile: try another one.
+  attempt="${ZW_SERVER_ATTEMPT:-1}"
+  if [ -z "$given_port" ] && [ "$attempt" -lt 3 ]; then
+    ZW_SERVER_ATTEMPT=$((attempt + 1)) exec "$0" start "${all_args[@]}" --watch "$watch"
+  fi
   echo "server.sh: the server did not start; see $state/nginx-error.log and $state/php-fpm.log" >&2
   cat "$state/nginx.out" "$state/php-fpm.out" >&2 2>/dev/null || true
-  stop_server "$state"
   exit 1
 fi
 

@@ -68,7 +68,7 @@ QLineEdit* hiddenBox(QWidget* parent, const QString& name, const QString& text =
 
 UpdateWindow::UpdateWindow(QWidget* parent) : ToolWindow(kDesign, parent), factory_(&UpdateWindow::createDownload)
 {
-    setBackground(QStringLiteral("Pics/Backgrounds/Update.png"));
+    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
     addCaption(q(text::kWindowCaption), twipsRect(240, 120, 5400, 375));
 
     addLabel(QStringLiteral("Label1"), QStringLiteral("Gibt es eine neue Version?"), twipsRect(480, 900, 4200, 255));

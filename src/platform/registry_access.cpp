@@ -1,10 +1,10 @@
 #include "registry_access.h"
 
-#include "default_hive.h"
-#include "store_recovery.h"
-
 #ifdef _WIN32
 #include "win32_registry_store.h"
+#else
+#include "default_hive.h"
+#include "store_recovery.h"
 #endif
 
 #include <cstdlib>

@@ -342,25 +342,30 @@ SqliteRegistryStore::OpenResult SqliteRegistryStore::open(const std::string& pat
         SQLITE_OK)
         return fail(rc);
 
-    // Decide between a store of ours, a new (empty) file and anything else under one lock so
-    // that two processes starting together create the store once.
-    if ((rc = exec(db, "BEGIN IMMEDIATE")) != SQLITE_OK) return fail(rc);
-    bool created = false;
-    {
-        SqliteStatement tables;
-        rc = tables.prepare(db, "SELECT count(*) FROM sqlite_schema");
-        if (rc != SQLITE_OK) {
-            exec(db, "ROLLBACK");
-            return fail(rc);
-        }
-        StatementUse use(tables);
-        rc = use.step();
-        if (rc != SQLITE_ROW) {
-            exec(db, "ROLLBACK");
-            return fail(rc);
-        }
-        created = use.integer(0) == 0;
+    // Decide between a store of ours, a new (empty) file and anything else. Reading needs no
+    // lock that would hold up other processes; only an empty file is looked at again under the
+    // write lock, so that two processes starting together create the store once.
+    auto countTables = [&](std::int64_t& tables) {
+        SqliteStatement statement;
+        if ((rc = statement.prepare(db, "SELECT count(*) FROM sqlite_schema")) != SQLITE_OK) return false;
+        StatementUse use(statement);
+        if ((rc = use.step()) != SQLITE_ROW) return false;
+        tables = use.integer(0);
+        return true;
+    };
+    std::int64_t tables = 0;
+    if ((rc = exec(db, "BEGIN")) != SQLITE_OK) return fail(rc);
+    bool counted = countTables(tables);
+    if (counted && tables == 0) {
+        exec(db, "ROLLBACK");
+        if ((rc = exec(db, "BEGIN IMMEDIATE")) != SQLITE_OK) return fail(rc);
+        counted = countTables(tables);
     }
+    if (!counted) {
+        exec(db, "ROLLBACK");
+        return fail(rc);
+    }
+    const bool created = tables == 0;
     if (created) {
         if ((rc = createSchema(db)) != SQLITE_OK) {
             exec(db, "ROLLBACK");

@@ -5,6 +5,7 @@
 #include "link_label.h"
 #include "navigator.h"
 #include "product_contact.h"
+#include "program_folder.h"
 #include "qt_text.h"
 #include "website.h"
 
@@ -71,7 +72,7 @@ Info::Info() : ToolWindow(designOf())
     image2->setObjectName(QStringLiteral("Image2"));
     image2->setGeometry(twipsRect(6240, 240, 960, 960));
     image2->setScaledContents(true);
-    image2->setPixmap(windowIcon().pixmap(64, 64));
+    image2->setPixmap(QPixmap(dataPath(QStringLiteral("Pics/Icons/zunderwerk-64.png"))));
 
     for (const InfoText& t : kTexts) {
         addLabel(QString::fromUtf8(t.name), QString::fromUtf8(t.text), twipsRect(t.left, t.top, t.width, t.height))

@@ -75,4 +75,10 @@ TwipPoint launcherLabelPlace(const LauncherEntry& entry)
     return {button.x + kLabelRightTwips, button.y + kLabelDownTwips};
 }
 
+int launcherLabelRoomTwips(const LauncherEntry& entry, int tabWidthTwips)
+{
+    const int end = entry.column == 0 ? kColumnTwips[1] : tabWidthTwips;
+    return end - launcherLabelPlace(entry).x;
+}
+
 }  // namespace zw::shell

@@ -36,6 +36,8 @@ struct TwipPoint {
 inline constexpr int kLauncherButtonTwips = 615;
 TwipPoint launcherButtonPlace(const LauncherEntry& entry);
 TwipPoint launcherLabelPlace(const LauncherEntry& entry);
+// The width a label has before the next column's button (left column) or the tab's edge.
+int launcherLabelRoomTwips(const LauncherEntry& entry, int tabWidthTwips);
 
 // The folder below the program's Data folder that holds the launcher's pictures.
 inline constexpr std::string_view kLauncherPictureFolder = "Pics/Tools";

@@ -13,11 +13,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -30,6 +30,8 @@ namespace {
 // The check marks only need to be right when the menu opens (they are refreshed then too);
 // a short period keeps them current without a 1 ms timer's load.
 constexpr int kPollMilliseconds = 15;
+
+constexpr int kStandInMargin = 24;
 
 std::optional<bool> g_notificationAreaOverride;
 
@@ -179,7 +181,15 @@ void Minimiert::addIcon()
         icon_->show();
     } else {
         buildStandIn();
-        standIn_->showMinimized();
+        // Shown small in the screen's lower right corner, where the notification area would be,
+        // not minimised: a desktop without a task bar would have no way to bring it back.
+        standIn_->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            standIn_->move(area.right() - standIn_->width() - kStandInMargin,
+                           area.bottom() - standIn_->height() - kStandInMargin);
+        }
+        standIn_->show();
     }
 }
 
@@ -262,9 +272,7 @@ void Minimiert::run(const QuickMenuItem& entry)
             } else if constexpr (std::is_same_v<A, OpenDocument>) {
                 // Resolved against the program folder: the current folder is whatever the
                 // program was started from.
-                QString relative = toQString(action.file);
-                relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-                s.launcher->shellOpen(QDir::toNativeSeparators(QDir(programFolder()).filePath(relative)));
+                s.launcher->shellOpen(programFilePath(action.file));
             } else if constexpr (std::is_same_v<A, WriteRegistryText>) {
                 Registry::SetStringValue(static_cast<HiveCode>(action.hive), action.key, action.value, action.text);
                 pollScriptHost();

@@ -4,7 +4,7 @@
 //
 // Where the desktop has no notification area, the icon could not be seen and the user could not
 // reach the program again: a small stand-in window titled "Zunderwerk" takes the icon's place in
-// the task bar, minimised, with the menu and "Programm anzeigen" on it.
+// the screen's lower right corner, with the menu and "Programm anzeigen" on it.
 #pragma once
 
 #include "tool_window.h"

@@ -2,6 +2,8 @@
 
 #include "product_contact.h"
 
+#include "platform/program_data_path.h"
+
 #include <array>
 
 namespace zw::shell {
@@ -19,7 +21,7 @@ const std::array kItems{
     QuickMenuItem{"lock", "Rechner [Sperren]", 0, C,
                   RunProgram{"rundll32.exe user32.dll,LockWorkStation", StartStyle::MinimizedFocus}},
     QuickMenuItem{"tweaks", "Quick Tweaks", 0, QuickItemKind::Submenu, NoAction{}},
-    QuickMenuItem{"dlls", "DLL Cache leeren", 1, C, OpenDocument{"Data\\RAM\\RAMdefrag\\above128.vbs"}},
+    QuickMenuItem{"dlls", "DLL Cache leeren", 1, C, OpenDocument{platform::kMemoryScriptAbove128}},
     QuickMenuItem{"wsh1", "Script Host aktivieren", 1, C,
                   WriteRegistryText{kScriptHostHive, kScriptHostKey, kScriptHostValue, "1"}, true},
     QuickMenuItem{"wsh0", "Script Host deaktivieren", 1, C,

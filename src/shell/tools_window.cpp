@@ -14,6 +14,7 @@
 #include "platform/services.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ namespace zw::shell {
 namespace {
 
 constexpr int kIconPixels = 32;
+constexpr int kLabelGapPixels = 6;
+constexpr int kTabWidthTwips = 8655;
 
 }  // namespace
 
@@ -45,13 +48,14 @@ const WindowDesign& Tools::designOf()
 
 Tools::Tools() : ToolWindow(designOf())
 {
-    setStyleSheet(hubChildStyle(objectName()));
+    // The labels stand on the tab pages, which keep the desktop's light colour.
+    setStyleSheet(hubChildStyle(objectName()) + QStringLiteral(" QTabWidget QLabel { color: black; }"));
     setBackground(QStringLiteral("Pics/Backgrounds/tools.png"));
     addCaption(QStringLiteral("System Utilities"), twipsRect(840, 360, 6000, 495));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(twipsRect(840, 1320, 8655, 5775));
+    tabs_->setGeometry(twipsRect(840, 1320, kTabWidthTwips, 5775));
     tabs_->setDocumentMode(false);
     makeDragHandle(tabs_);
     // Places are measured from the tab control's top; the pages begin below the tab row.
@@ -85,9 +89,15 @@ void Tools::addEntry(QWidget* page, const LauncherEntry& entry, int tabRowTwips)
     const TwipPoint labelAt = launcherLabelPlace(entry);
     auto* label = new QLabel(toQString(entry.label), page);
     label->setObjectName(QStringLiteral("lbl") + toQString(entry.button));
+    // Bold 12 pt where the label fits before the next column or the tab's edge, else smaller.
+    const int room = twipsToPixels(launcherLabelRoomTwips(entry, kTabWidthTwips)) - kLabelGapPixels;
     QFont font = label->font();
-    font.setPointSizeF(12);
     font.setBold(true);
+    for (double points = 12.0; points >= 7.0; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+            break;
+    }
     label->setFont(font);
     label->move(twipsToPixels(labelAt.x), twipsToPixels(labelAt.y - tabRowTwips));
     label->adjustSize();

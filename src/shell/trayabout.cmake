@@ -11,7 +11,8 @@ add_library(zw_shell_tables STATIC
   ${CMAKE_CURRENT_LIST_DIR}/contact_links.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_entries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shutdown_dialogs.cpp)
-target_include_directories(zw_shell_tables PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_include_directories(zw_shell_tables PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_BINARY_DIR}/generated
+  ${PROJECT_SOURCE_DIR}/src)
 zw_warnings(zw_shell_tables)
 
 if(ZW_BUILD_GUI)
@@ -19,7 +20,6 @@ if(ZW_BUILD_GUI)
     ${CMAKE_CURRENT_LIST_DIR}/minimiert.cpp
     ${CMAKE_CURRENT_LIST_DIR}/info_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tools_window.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/link_label.cpp
     ${CMAKE_CURRENT_LIST_DIR}/contact_links_qt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/shutdown_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/trayabout_windows.cpp)

@@ -2,6 +2,7 @@
 
 #include "platform/program_data_path.h"
 #include "platform/services.h"
+#include "shell/program_folder.h"
 #include "tuning/tweak_actions.h"
 #include "tuning/uptime_text.h"
 #include "tuning/window_pictures.h"
@@ -23,9 +24,7 @@ constexpr int kUptimeIntervalMs = 50;
 // was started.
 void openScript(std::string_view relative)
 {
-    const auto& s = platform::services();
-    s.launcher->shellOpen(
-        QString::fromStdString(platform::programDataPath(s.folders->programFolder().toStdString(), relative)));
+    platform::services().launcher->shellOpen(shell::programFilePath(relative));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "tuning/reg_system_programs.h"
 
 #include "platform/services.h"
+#include "shell/link_label.h"
 #include "tuning/system_program_windows.h"
 #include "tuning/tweak_actions.h"
 #include "tuning/window_pictures.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,28 +27,6 @@ QString colourName(std::uint32_t rgb)
 {
     return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
 }
-
-// Runs `action` when the label is clicked with the left button.
-class ClickFilter final : public QObject {
-public:
-    ClickFilter(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action))
-    {
-        label->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            action_();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 }  // namespace
 
@@ -98,12 +76,12 @@ RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
           QStringLiteral("Die Größe des virtuellen Arbeitsspeichers sollte an die Nutzung Ihres Systems angepasst "
                          "werden.\nÖffnen Sie die"),
           QRect(480, 1290, 9100, 720));
-    QLabel* link = addLabel(QStringLiteral("Label3"), QStringLiteral("\"Systemeigenschaften\""), QRect());
+    auto* link = new shell::LinkLabel(QStringLiteral("Label3"), QStringLiteral("\"Systemeigenschaften\""), QString(), this);
+    link->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; background: transparent; }"));
     link->move(twipsRect(2400, 1770, 0, 0).topLeft());
-    link->setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
-    link->setCursor(Qt::PointingHandCursor);
+    link->adjustSize();
     // The link leaves "On Top" as it is.
-    new ClickFilter(link, [] { start(kSystemPropertiesCommand); });
+    connect(link, &shell::LinkLabel::clicked, this, [] { start(kSystemPropertiesCommand); });
     prose("Label4",
           QStringLiteral("und klicken Sie dort auf Erweitert, Systemleistung: Einstellungen, dann wieder auf Erweitert "
                          "und bei Virtueller Arbeitsspeicher auf Ändern. Wählen Sie oben das Windows-Laufwerk (meistens "

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 
 namespace zw::test {
@@ -307,6 +308,7 @@ TEST_F(StandInTest, WithoutANotificationAreaAStandInWindowKeepsTheProgramReachab
     ASSERT_NE(standIn, nullptr);
     EXPECT_TRUE(standIn->isVisible());
     EXPECT_EQ(standIn->windowTitle(), "Zunderwerk");
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(standIn->geometry()));
     EXPECT_TRUE(tray->iconShown());
 
     auto* menuButton = standIn->findChild<QPushButton*>("cmdMenu");

@@ -22,8 +22,8 @@ extern char** environ;
 namespace zw {
 namespace {
 
-// Runs zwreg on the store file `store` and returns its exit code.
-int zwreg(const std::string& store, std::vector<std::string> args) {
+// Starts zwreg on the store file `store`; -1 when it cannot be started.
+pid_t startZwreg(const std::string& store, std::vector<std::string> args) {
     std::vector<std::string> env = {"ZUNDERWERK_REGISTRY=" + store};
     for (char** e = environ; *e; ++e) {
         if (std::string_view(*e).rfind("ZUNDERWERK_REGISTRY=", 0) != 0) env.emplace_back(*e);
@@ -41,11 +41,18 @@ int zwreg(const std::string& store, std::vector<std::string> args) {
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, ZWREG_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
+    return spawned == 0 ? pid : -1;
+}
+
+int exitCode(pid_t pid) {
+    if (pid < 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+// Runs zwreg on the store file `store` and returns its exit code.
+int zwreg(const std::string& store, std::vector<std::string> args) { return exitCode(startZwreg(store, std::move(args))); }
 
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -71,6 +78,22 @@ TEST(ZwregProcess, AValueWrittenByZwregIsSeenAtOnce) {
     EXPECT_EQ(zwreg(store, {"delete", "HKCU\\Software\\Zunderwerk", "/f"}), 0);
     EXPECT_EQ(Registry::GetValueText(1, "Software\\Zunderwerk", "Probe"), "");
     EXPECT_EQ(zwreg(store, {"query", "HKCU\\Software\\Zunderwerk"}), 1);
+}
+
+TEST(ZwregProcess, ProcessesStartingTogetherShareOneNewStore) {
+    test::TempFolder folder;
+    const std::string store = folder.file("new/registry.db");
+    std::vector<pid_t> started;
+    for (int i = 0; i < 8; ++i)
+        started.push_back(startZwreg(store, {"add", "HKCU\\Software\\Gleichzeitig", "/v", "p" + std::to_string(i), "/t",
+                                             "REG_DWORD", "/d", std::to_string(i), "/f"}));
+    for (const pid_t pid : started) EXPECT_EQ(exitCode(pid), 0);
+
+    platform::ScopedRegistry scoped(platform::openStoreFile(store, platform::seedDefaultHive).store);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Registry::GetValueText(1, "Software\\Gleichzeitig", "p" + std::to_string(i)), std::to_string(i));
+    EXPECT_EQ(Registry::GetValueText(1, "Control Panel\\Desktop", "MenuShowDelay"), "400") << "seeded once";
+    EXPECT_EQ(platform::takeRegistryNotice(), "") << "no process found the store damaged";
 }
 
 TEST(ZwregProcess, ExportImportExportGivesTheSameFile) {

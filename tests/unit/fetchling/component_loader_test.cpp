@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace fetchling::test {
 namespace {
 
@@ -59,6 +61,17 @@ TEST_F(LoaderTest, RegistrationWritesClassInterfacesTypeLibraryAndProgId) {
     // Registering again changes nothing.
     ASSERT_EQ(registerServer(FETCHLING_FILE, true), zw::com::kOk);
     EXPECT_EQ(registeredServer(CLSID_clsDownload), FETCHLING_FILE);
+}
+
+TEST_F(LoaderTest, RegistrationRunsOnAThreadOfItsOwn) {
+    // The program's start-up repair runs the entry point on a thread of its own.
+    SharedLibrary library(FETCHLING_FILE);
+    auto entry = library.function<DllRegisterServerFn>(zw::com::kDllRegisterServer);
+    ASSERT_TRUE(entry);
+    zw::com::HResult result = zw::com::kFail;
+    std::thread([&] { result = entry(); }).join();
+    EXPECT_EQ(result, zw::com::kOk);
+    EXPECT_TRUE(isClassUsable(CLSID_clsDownload));
 }
 
 TEST_F(LoaderTest, UnregistrationRemovesEveryTree) {

@@ -48,6 +48,8 @@ TEST(LauncherEntries, EntriesRunColumnByColumnTopToBottomInsideTheTab)
         EXPECT_EQ(label.y, button.y + 120);
         EXPECT_LE(button.y + kLauncherButtonTwips, kTabHeight) << entry.button;
         EXPECT_LT(label.x, kTabWidth) << entry.button;
+        // Room for the label up to the right column's button, or up to the tab's edge.
+        EXPECT_EQ(launcherLabelRoomTwips(entry, kTabWidth), entry.column == 0 ? 4560 - label.x : kTabWidth - label.x);
         if (previous && previous->tab == entry.tab) {
             const bool nextInColumn = previous->column == entry.column && previous->row + 1 == entry.row;
             const bool nextColumn = previous->column + 1 == entry.column && entry.row == 0;
