@@ -5,7 +5,6 @@
 #include "tuning/window_pictures.h"
 #include "tweak/toggle_writes.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace zw::tuning {
@@ -21,12 +20,12 @@ RegDisccache::RegDisccache() : ToolWindow(kDesign)
 {
     setBackground(kToolBackground);
     addCaption(QStringLiteral("Disc Cache anpassen"), twipsRect(1560, 120, 4200, 375));
-    QLabel* label1 = addLabel(
-        QStringLiteral("Label1"),
-        QStringLiteral("Die Standardwerte von Windows reichen für maximale Leistung nicht aus. Passen Sie den Disc "
-                       "Cache hier an Ihren Rechner an: Wählen Sie dazu die Größe Ihres Arbeitsspeichers."),
-        twipsRect(600, 840, 5400, 1080));
-    label1->setWordWrap(true);
+    centreCaption(*this);
+    addProse(this,
+             {{QStringLiteral("Label1"),
+               QStringLiteral("Die Standardwerte von Windows reichen für maximale Leistung nicht aus. Passen Sie den "
+                              "Disc Cache hier an Ihren Rechner an: Wählen Sie dazu die Größe Ihres Arbeitsspeichers.")}},
+             600, 840, 5400);
     addPicture(this, twipsRect(5520, 4080, 600, 600));  // Image2
 
     addLineFrame(this, QStringLiteral("Label2"), QStringLiteral(" Ihr Arbeitsspeicher in MegaByte:"),

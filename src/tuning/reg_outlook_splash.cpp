@@ -28,16 +28,17 @@ RegOutlookSplash::RegOutlookSplash() : ToolWindow(kDesign)
     const RegistryToggle record = outlookSplashToggle({});
     setBackground(kToolBackground);
     addCaption(QString::fromStdString(record.title), twipsRect(480, 120, 5400, 375));
-    addLabel(QStringLiteral("Label1"), QString::fromStdString(record.labels.front()), twipsRect(480, 840, 3600, 960))
-        ->setWordWrap(true);
+    centreCaption(*this);
+    addProse(this, {{QStringLiteral("Label1"), QString::fromStdString(record.labels.front())}}, 480, 840, 3360);
     buttons_ = addButtonGrid(this,
                              {{QStringLiteral("Command1"), QString::fromStdString(record.applyCaption)},
                               {QStringLiteral("Command2"), QString::fromStdString(record.restoreCaption)}},
-                             QRect(4320, 960, 1575, 375), QPoint(0, 480), 1);
+                             QRect(4080, 960, 1575, 375), QPoint(0, 480), 1);
     connect(buttons_[0], &QPushButton::clicked, this, [this] { write(true); });
     connect(buttons_[1], &QPushButton::clicked, this, [this] { write(false); });
 
-    noIdentity_ = addLabel(QStringLiteral("lblIdentity"), kNoIdentityLine, twipsRect(480, 2160, 5400, 255));
+    noIdentity_ = addLabel(QStringLiteral("lblIdentity"), kNoIdentityLine, twipsRect(480, 2040, 5400, 480));
+    noIdentity_->setWordWrap(true);
     noIdentity_->setStyleSheet(QStringLiteral("color: #800000; background: transparent;"));
     noIdentity_->hide();
 

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace zw::tuning {
 
 namespace {
@@ -33,23 +35,26 @@ RegRamDefragmentieren::RegRamDefragmentieren() : ToolWindow(kDesign)
 {
     setBackground(kToolBackground);
     addCaption(QStringLiteral("Arbeitsspeicher defragmentieren"), twipsRect(480, 120, 5160, 375));
-    const QString explanation[] = {
-        QStringLiteral("Ein Rechner, der lange läuft und auf dem viele Programme gestartet und wieder beendet "
-                       "wurden, hat einen zerstückelten Arbeitsspeicher voller Programmreste."),
-        QStringLiteral("Wie die Festplatte sollte deshalb auch der Arbeitsspeicher nach langem Betrieb "
-                       "aufgeräumt werden."),
-        QStringLiteral("Das geht hier mit einem Klick - ganz ohne Neustart."),
-    };
-    for (int i = 0; i < 3; ++i)
-        addLabel(QStringLiteral("Label%1").arg(i + 1), explanation[i], twipsRect(480, 840 + 780 * i, 5040, 720))
-            ->setWordWrap(true);
-
-    addLabel(QStringLiteral("Label4"), QStringLiteral("Ihr Windows läuft seit:"), twipsRect(720, 3360, 1600, 255));
-    uptime_ = addLabel(QStringLiteral("Label8"), QString(), twipsRect(2400, 3360, 2895, 255));
+    centreCaption(*this);
+    addProse(this,
+             {{QStringLiteral("Label1"),
+               QStringLiteral("Ein Rechner, der lange läuft und auf dem viele Programme gestartet und wieder beendet "
+                              "wurden, hat einen zerstückelten Arbeitsspeicher voller Programmreste.")},
+              {QStringLiteral("Label2"), QStringLiteral("Wie die Festplatte sollte deshalb auch der Arbeitsspeicher nach "
+                                                        "langem Betrieb aufgeräumt werden.")},
+              {QStringLiteral("Label3"), QStringLiteral("Das geht hier mit einem Klick - ganz ohne Neustart.")}},
+             480, 720, 5040);
+    QLabel* since = addLabel(QStringLiteral("Label4"), QStringLiteral("Ihr Windows läuft seit:"), twipsRect(480, 3360, 0, 0));
+    // The uptime follows the label at once, in a smaller font where the system's fonts are
+    // wider than the design's.
+    const QRect design = twipsRect(2400, 3360, 2895, 255);
+    const int left = std::max(design.left(), since->geometry().right() + 6);
+    uptime_ = addLabel(QStringLiteral("Label8"), QString(), QRect(left, design.top(), width() - left - 24, design.height()));
+    shrinkToFit(uptime_, QString::fromStdString(uptimeText(4294967295u)), uptime_->width());
     uptime_->setTextFormat(Qt::PlainText);
     uptime_->setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
     addLabel(QStringLiteral("Label6"), QStringLiteral("Wird es da nicht mal langsam wieder Zeit...?!? :))"),
-             twipsRect(720, 3840, 4800, 255));
+             twipsRect(480, 3840, 5040, 255));
 
     addLineFrame(this, QStringLiteral("Label5"), QStringLiteral(" Ihr Arbeitsspeicher in Megabyte:"),
                  QRect(480, 4440, 5040, 1200));
@@ -60,11 +65,11 @@ RegRamDefragmentieren::RegRamDefragmentieren() : ToolWindow(kDesign)
     connect(scripts[0], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptBelow128); });
     connect(scripts[1], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptAbove128); });
 
-    addLabel(QStringLiteral("Label7"),
-             QStringLiteral("( Dieser Tweak benötigt den Windows Scripting Host, aktivieren Sie ihn gegebenfalls im "
-                            "Tuning Bereich! )"),
-             twipsRect(480, 5880, 5040, 480))
-        ->setWordWrap(true);
+    addProse(this,
+             {{QStringLiteral("Label7"),
+               QStringLiteral("( Dieser Tweak benötigt den Windows Scripting Host, aktivieren Sie ihn gegebenfalls im "
+                              "Tuning Bereich! )")}},
+             480, 5880, 5040);
     addPicture(this, twipsRect(2640, 6600, 720, 720));
     auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(1980, 7680, 2055, 375));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);

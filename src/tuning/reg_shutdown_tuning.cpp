@@ -6,7 +6,6 @@
 #include "tweak/state_poll.h"
 #include "tweak/toggle_writes.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace zw::tuning {
@@ -29,16 +28,16 @@ RegShutdownTuning::RegShutdownTuning() : ToolWindow(kDesign)
 {
     setBackground(kToolBackground);
     addCaption(QStringLiteral("Shutdown Tuning - Windows schneller herrunterfahren"), twipsRect(600, 120, 7320, 375));
-    const QString explanation[] = {
-        QStringLiteral("Das Herunterfahren von Windows dauert oft unnötig lange."),
-        QStringLiteral("Der Grund: Windows gibt jedem laufenden Dienst 20 Sekunden Zeit, sich ordnungsgemäß zu "
-                       "beenden,"),
-        QStringLiteral("bevor er einfach hinausgeworfen wird."),
-        QStringLiteral("Ändern Sie diese Standardeinstellung, und Windows fährt spürbar schneller herunter:"),
-    };
-    for (int i = 0; i < 4; ++i)
-        addLabel(QStringLiteral("Label%1").arg(i + 1), explanation[i], twipsRect(600, 840 + 360 * i, 7320, 300));
-
+    centreCaption(*this);
+    addProse(this,
+             {{QStringLiteral("Label1"), QStringLiteral("Das Herunterfahren von Windows dauert oft unnötig lange.")},
+              {QStringLiteral("Label2"), QStringLiteral("Der Grund: Windows gibt jedem laufenden Dienst 20 Sekunden "
+                                                        "Zeit, sich ordnungsgemäß zu beenden, bevor er einfach "
+                                                        "hinausgeworfen wird.")},
+              {QStringLiteral("Label3"), QStringLiteral("Das ist meistens viel mehr Zeit, als ein Dienst braucht.")},
+              {QStringLiteral("Label4"), QStringLiteral("Ändern Sie diese Standardeinstellung, und Windows fährt "
+                                                        "spürbar schneller herunter:")}},
+             600, 720, 7320, 60);
     addLineFrame(this, QStringLiteral("Label6"), QStringLiteral(" Kill Service Time Out:"), QRect(600, 2640, 7320, 1080));
     const ChoiceSetting& timeout = killServiceTimeoutSetting();
     timeout_ = addButtonGrid(this, buttonTexts(timeout.buttons), QRect(840, 3000, 1935, 375), QPoint(2400, 0), 3);
@@ -47,9 +46,10 @@ RegShutdownTuning::RegShutdownTuning() : ToolWindow(kDesign)
             writeAndConfirm(*this, [i] { performWrite(killServiceTimeoutSetting().buttons[i].write); });
         });
 
-    addLabel(QStringLiteral("Label5"),
-             QStringLiteral("Etwas Zeit sparen Sie auch, wenn Sie sämtliche Tasks schnell und einfach killen lassen:"),
-             twipsRect(600, 4080, 7320, 300));
+    addProse(this,
+             {{QStringLiteral("Label5"), QStringLiteral("Etwas Zeit sparen Sie auch, wenn Sie sämtliche Tasks schnell "
+                                                        "und einfach killen lassen:")}},
+             600, 4080, 7320);
     addLineFrame(this, QStringLiteral("Label7"), QStringLiteral(" Auto End Tasks:"), QRect(600, 4680, 7320, 1080));
     autoEnd_ = addButtonGrid(this, autoEndButtons(), QRect(960, 5040, 2895, 375), QPoint(3720, 0), 2);
     connect(autoEnd_[0], &QPushButton::clicked, this,

@@ -6,6 +6,7 @@
 #include "tuning/tweak_actions.h"
 #include "tuning/window_pictures.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -34,12 +35,13 @@ RegZipfunktion::RegZipfunktion() : ToolWindow(kZipDesign)
 {
     setBackground(kToolBackground);
     addCaption(QStringLiteral("XP's ZIP Funktion ausschalten"), twipsRect(960, 120, 4800, 375));
-    addLabel(QStringLiteral("Label1"),
-             QStringLiteral("Windows XP zeigt ZIP-Archive als eigene Ordner an. Wer lieber mit einem anderen Packprogramm "
-                            "arbeitet, hat von der eingebauten ZIP Funktion und ihren Pseudo-Ordnern keinen Nutzen - "
-                            "sie kostet nur Zeit beim Öffnen von Ordnern mit vielen Archiven."),
-             twipsRect(480, 840, 5640, 1200))
-        ->setWordWrap(true);
+    centreCaption(*this);
+    addProse(this,
+             {{QStringLiteral("Label1"),
+               QStringLiteral("Windows XP zeigt ZIP-Archive als eigene Ordner an. Wer lieber mit einem anderen "
+                              "Packprogramm arbeitet, hat von der eingebauten ZIP Funktion und ihren Pseudo-Ordnern "
+                              "keinen Nutzen - sie kostet nur Zeit beim Öffnen von Ordnern mit vielen Archiven.")}},
+             480, 840, 5640);
     addLabel(QStringLiteral("Label2"), QStringLiteral("Kein Problem:"), twipsRect(480, 2160, 2400, 255));
     const auto buttons = addButtonGrid(this,
                                        {{QStringLiteral("Command1"), QStringLiteral("Ausschalten")},
@@ -63,30 +65,32 @@ RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
 {
     setBackground(kToolBackground);
     addCaption(QStringLiteral("Die opimale Größe der Auslagerungsdatei"), twipsRect(1800, 120, 6600, 375), 13.5);
-    const auto prose = [this](const char* name, const QString& text, QRect twips) {
-        QLabel* label = addLabel(QString::fromUtf8(name), text, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        label->setWordWrap(true);
-        return label;
-    };
-    prose("Label1",
-          QStringLiteral("Wenn der echte Arbeitsspeicher voll ist, lagert Windows Teile davon in die Auslagerungsdatei "
-                         "(den virtuellen Arbeitsspeicher) auf der Festplatte aus."),
-          QRect(480, 720, 9100, 480));
-    prose("Label2",
-          QStringLiteral("Die Größe des virtuellen Arbeitsspeichers sollte an die Nutzung Ihres Systems angepasst "
-                         "werden.\nÖffnen Sie die"),
-          QRect(480, 1290, 9100, 720));
+    centreCaption(*this);
+    addProse(this,
+             {{QStringLiteral("Label1"),
+               QStringLiteral("Wenn der echte Arbeitsspeicher voll ist, lagert Windows Teile davon in die "
+                              "Auslagerungsdatei (den virtuellen Arbeitsspeicher) auf der Festplatte aus.")}},
+             480, 720, 9100);
+    // Label2 ends with "Öffnen Sie die", which the link continues on the same line.
+    const QString openThe = QStringLiteral("Öffnen Sie die");
+    QLabel* label2 = addLabel(QStringLiteral("Label2"),
+                              QStringLiteral("Die Größe des virtuellen Arbeitsspeichers sollte an die Nutzung Ihres "
+                                             "Systems angepasst werden.\n") + openThe,
+                              twipsRect(480, 1380, 0, 0));
     auto* link = new shell::LinkLabel(QStringLiteral("Label3"), QStringLiteral("\"Systemeigenschaften\""), QString(), this);
     link->setStyleSheet(QStringLiteral("QLabel { color: #0000FF; background: transparent; }"));
-    link->move(twipsRect(2400, 1770, 0, 0).topLeft());
     link->adjustSize();
+    const QFontMetrics metrics(label2->font());
+    link->move(label2->x() + metrics.horizontalAdvance(openThe + QLatin1Char(' ')),
+               label2->y() + label2->height() - link->height());
     // The link leaves "On Top" as it is.
     connect(link, &shell::LinkLabel::clicked, this, [] { start(kSystemPropertiesCommand); });
-    prose("Label4",
-          QStringLiteral("und klicken Sie dort auf Erweitert, Systemleistung: Einstellungen, dann wieder auf Erweitert "
-                         "und bei Virtueller Arbeitsspeicher auf Ändern. Wählen Sie oben das Windows-Laufwerk (meistens "
-                         "C:) und unten \"Benutzerdefinierte Größe\"."),
-          QRect(480, 2100, 9100, 720));
+    addProse(this,
+             {{QStringLiteral("Label4"),
+               QStringLiteral("und klicken Sie dort auf Erweitert, Systemleistung: Einstellungen, dann wieder auf "
+                              "Erweitert und bei Virtueller Arbeitsspeicher auf Ändern. Wählen Sie oben das "
+                              "Windows-Laufwerk (meistens C:) und unten \"Benutzerdefinierte Größe\".")}},
+             480, 2040, 9100);
     addLabel(QStringLiteral("Label5"), QStringLiteral("Die optimale Größe kann etwa wie folgt festgelegt werden:"),
              twipsRect(480, 2880, 9100, 255));
 
@@ -96,18 +100,19 @@ RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
     for (const PageFileRecommendation& row : kPageFileRecommendations) {
         addLabel(QString::fromUtf8(row.headingName), QString::fromUtf8(row.heading), twipsRect(480, top, 3000, 255))
             ->setStyleSheet(heading);
-        for (const auto& [name, text, left] : {std::tuple{row.initialName, row.initial, 3600},
+        for (const auto& [name, text, left] : {std::tuple{row.initialName, row.initial, 3480},
                                                 std::tuple{row.maximumName, row.maximum, 6600}}) {
-            QLabel* label = addLabel(QString::fromUtf8(name), QString::fromUtf8(text), twipsRect(left, top, 2900, 255));
+            QLabel* label = addLabel(QString::fromUtf8(name), QString::fromUtf8(text), twipsRect(left, top, 3060, 255));
             label->setTextFormat(Qt::PlainText);  // keeps the leading blank and the runs of blanks
             label->setStyleSheet(value);
         }
         top += 360;
     }
 
-    prose("Label12",
-          QStringLiteral("Klicken Sie anschließend auf \"Festlegen\" und bestätigen Sie Ihre Eingaben mit OK."),
-          QRect(480, 4440, 9100, 480));
+    addProse(this,
+             {{QStringLiteral("Label12"), QStringLiteral("Klicken Sie anschließend auf \"Festlegen\" und bestätigen "
+                                                         "Sie Ihre Eingaben mit OK.")}},
+             480, 4440, 9100);
     auto* done = addButton(QStringLiteral("Command1"), QStringLiteral("Fertig"), twipsRect(3705, 5040, 2655, 495));
     connect(done, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(8400, 5160, 900, 240));

@@ -69,6 +69,7 @@ RegValueEntry::RegValueEntry(ValueEntryDesign design) : ToolWindow(design.window
     setBackground(kToolBackground);
     const QRect t = entry_.titlePlace;
     addCaption(entry_.title, twipsRect(t.x(), t.y(), t.width(), t.height()));
+    centreCaption(*this);
     for (const ValueEntryDesign::Label& l : entry_.labels) {
         QLabel* label = addLabel(l.name, l.text, twipsRect(l.place.x(), l.place.y(), l.place.width(), l.place.height()));
         label->setTextFormat(Qt::PlainText);  // keeps the runs of blanks that line the numbers up

@@ -1,13 +1,18 @@
 #include "tuning/tweak_actions.h"
 
 #include "shell/tool_window.h"
+#include "shell/twips.h"
 #include "tweak/poll_period.h"
 #include "tweak/toggle_writes.h"
 
 #include <QFrame>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zw::tuning {
 
@@ -24,6 +29,45 @@ QFrame* addLine(QWidget* window, QRect pixels)
 }
 
 }  // namespace
+
+void centreCaption(shell::ToolWindow& window)
+{
+    QLabel* caption = window.captionLabel();
+    if (!caption)
+        return;
+    const int margin = shell::ToolWindow::twipsRect(0, 0, 360, 0).width();
+    const int width = window.width() - 2 * margin;
+    QFont font = caption->font();
+    font.setPointSizeF(13.5);
+    caption->setFont(font);
+    shrinkToFit(caption, caption->text(), width);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    caption->setGeometry(margin, caption->y(), width, caption->height());
+}
+
+void shrinkToFit(QLabel* label, const QString& sample, int width)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(sample) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+int addProse(QWidget* window, const std::vector<ButtonText>& labels, int left, int top, int width, int gap)
+{
+    const QRect place = shell::ToolWindow::twipsRect(left, top, width, gap);
+    int y = place.top();
+    for (const ButtonText& text : labels) {
+        auto* label = new QLabel(text.caption, window);
+        label->setObjectName(text.name);
+        label->setStyleSheet(QStringLiteral("background: transparent;"));
+        label->setWordWrap(true);
+        const int height = label->heightForWidth(place.width());
+        label->setGeometry(place.left(), y, place.width(), height);
+        y += height + place.height();
+    }
+    return shell::pixelsToTwips(y - place.height());
+}
 
 QTimer* startPoll(QWidget* window, const QString& name, std::function<void()> tick)
 {
@@ -61,8 +105,10 @@ std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<Butto
         const int row = static_cast<int>(i) / perRow;
         auto* button = new QPushButton(texts[i].caption, window);
         button->setObjectName(texts[i].name);
-        button->setGeometry(shell::ToolWindow::twipsRect(first.left() + column * step.x(), first.top() + row * step.y(),
-                                                         first.width(), first.height()));
+        QRect place = shell::ToolWindow::twipsRect(first.left() + column * step.x(), first.top() + row * step.y(),
+                                                   first.width(), first.height());
+        place.setWidth(std::max(place.width(), button->sizeHint().width()));  // the caption always fits
+        button->setGeometry(place);
         buttons.push_back(button);
     }
     return buttons;

@@ -34,6 +34,17 @@ struct ButtonText {
 };
 std::vector<ButtonText> buttonTexts(const std::vector<ChoiceButton>& choices);
 
+// Centres the title label lblCaption over the whole width of the window, in the catalogues'
+// title size, so the title fits whatever font the system has.
+void centreCaption(shell::ToolWindow& window);
+
+// Makes the label's font smaller (not below 7 points) until `sample` fits into `width` pixels.
+void shrinkToFit(QLabel* label, const QString& sample, int width);
+
+// Word-wrapped labels one below the other from `top` (twips), each as high as its text needs
+// at `width`, `gap` apart. Returns the bottom of the last one, in twips.
+int addProse(QWidget* window, const std::vector<ButtonText>& labels, int left, int top, int width, int gap = 120);
+
 // One button per text, `perRow` side by side, from `first` (twips), `step` apart.
 std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<ButtonText>& texts, QRect first, QPoint step,
                                         int perRow);
