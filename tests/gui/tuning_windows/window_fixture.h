@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fresh_store.h"
+#include "support/event_waits.h"
 #include "support/fake_services.h"
 
 #include "shell/navigator.h"
@@ -14,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QPointer>
 #include <QPushButton>
 
@@ -60,24 +60,6 @@ protected:
         return found;
     }
 
-    // Lets the timers run until `done` holds (at most two seconds).
-    static bool waitUntil(const std::function<bool()>& done)
-    {
-        QDeadlineTimer deadline(2000);
-        while (!done()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        return true;
-    }
-    // Lets a few poll periods pass.
-    static void settle()
-    {
-        QDeadlineTimer deadline(80);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // The enabled state of the named buttons, e.g. "110" for three.
