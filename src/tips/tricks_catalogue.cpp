@@ -62,7 +62,7 @@ CatalogueDesign build()
         {12, R, "Text26", "Media Player + Internetzeit konfigurieren...", "Command27", "tricks_mediaplayer", open, later},
         {13, R, "Text27", "Nachrichtendienst deaktivieren...", "Command28", "tricks_netsend", open, later},
         {14, R, "Text28", "IE: Bilder nicht automatisch verkleinern....", "Command29", "tricks_AutoImageResize", open, ready},
-        {15, R, "Text29", "IE: Liste der gesperrten Cookies...", "Command30", "tricks_CookieList", open, later},
+        {15, R, "Text29", "IE: Liste der gesperrten Cookies...", "Command30", "tricks_CookieList", open, ready},
     };
     return d;
 }

@@ -4,6 +4,7 @@
 
 #include "fresh_store.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
@@ -55,22 +56,9 @@ protected:
     template <class W = QPushButton>
     W* child(const char* name)
     {
-        W* found = window->findChild<W*>(QString::fromUtf8(name));
-        EXPECT_TRUE(found) << name;
-        return found;
+        return namedChild<W>(window, name);
     }
 
-    // Lets the timers run until `done` holds (at most two seconds).
-    static bool waitUntil(const std::function<bool()>& done)
-    {
-        QDeadlineTimer deadline(2000);
-        while (!done()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        return true;
-    }
     // Lets a few poll periods pass.
     static void settle()
     {
@@ -78,7 +66,6 @@ protected:
         while (!deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // The enabled state of the named buttons, e.g. "110" for three.
     std::string enabledPattern(std::initializer_list<const char*> names)
