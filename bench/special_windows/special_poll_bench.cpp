@@ -1,7 +1,6 @@
 // What one tick of the special windows' polls costs on a store file: the mail splash poll
 // (enumerates every identity, then reads), and the disc cache and service time-out polls.
-#include "platform/registry_access.h"
-#include "platform/sqlite_registry_store.h"
+#include "bench_store_file.h"
 #include "tuning/disc_cache.h"
 #include "tuning/mail_identity.h"
 #include "tuning/shutdown_tuning.h"
@@ -9,28 +8,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
-struct StoreFile {
-    StoreFile()
-    {
-        dir = std::filesystem::temp_directory_path() / ("zw-special-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        store = zw::platform::SqliteRegistryStore::open((dir / "registry.db").string()).store;
-        previous = zw::platform::setActiveRegistry(store);
-    }
-    ~StoreFile()
-    {
-        zw::platform::setActiveRegistry(previous);
-        store.reset();
-        std::filesystem::remove_all(dir);
-    }
-    std::filesystem::path dir;
-    std::shared_ptr<zw::platform::RegistryStore> store;
-    std::shared_ptr<zw::platform::RegistryStore> previous;
+struct StoreFile : zw::bench::StoreFile {
+    StoreFile() : zw::bench::StoreFile("zw-special-bench-") {}
 };
 
 // Arg: number of identities below "Identities"; the last one holds "NoSplash".

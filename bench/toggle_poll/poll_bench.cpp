@@ -1,36 +1,16 @@
 // What one state poll costs: one GetValueText on the store file (WAL) and the rule.
+#include "bench_store_file.h"
 #include "platform/default_hive.h"
-#include "platform/registry_access.h"
-#include "platform/sqlite_registry_store.h"
 #include "tips/tips_toggles.h"
 #include "tuning/tuning_toggles.h"
 #include "tweak/state_poll.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <unistd.h>
-
 namespace {
 
-struct StoreFile {
-    StoreFile()
-    {
-        dir = std::filesystem::temp_directory_path() / ("zw-poll-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        auto opened = zw::platform::SqliteRegistryStore::open((dir / "registry.db").string(), zw::platform::seedDefaultHive);
-        store = opened.store;
-        previous = zw::platform::setActiveRegistry(store);
-    }
-    ~StoreFile()
-    {
-        zw::platform::setActiveRegistry(previous);
-        store.reset();
-        std::filesystem::remove_all(dir);
-    }
-    std::filesystem::path dir;
-    std::shared_ptr<zw::platform::RegistryStore> store;
-    std::shared_ptr<zw::platform::RegistryStore> previous;
+struct StoreFile : zw::bench::StoreFile {
+    StoreFile() : zw::bench::StoreFile("zw-poll-bench-", zw::platform::seedDefaultHive) {}
 };
 
 void PollOneRecord(benchmark::State& state)

@@ -3,6 +3,7 @@
 #include "shell/navigator.h"
 #include "tips/tricks_catalogue.h"
 #include "tips/tips_toggles.h"
+#include "tips/panel_windows.h"
 #include "tweak/catalogue_window.h"
 #include "tweak/toggle_window.h"
 
@@ -13,6 +14,8 @@ void registerWindows(shell::Navigator& navigator)
     navigator.add(QStringLiteral("Tricks"), [] { return new CatalogueWindow(tricksCatalogue()); });
     for (const RegistryToggle& record : tipsToggles())
         navigator.add(QString::fromStdString(record.name), [&record] { return new ToggleWindow(record); });
+    navigator.add(QStringLiteral("tricks_SystemsteuerungKontrollieren"), [] { return new TricksSystemsteuerungKontrollieren; });
+    navigator.add(QStringLiteral("tricks_anzeigeeigenschaften"), [] { return new TricksAnzeigeeigenschaften; });
 }
 
 }  // namespace zw::tips

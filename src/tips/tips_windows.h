@@ -1,4 +1,5 @@
-// The windows of Tips und Tricks by design name: the catalogue `Tricks` and its toggle windows.
+// The windows of Tips und Tricks by design name: the catalogue `Tricks`, its toggle windows and
+// its special windows.
 #pragma once
 
 namespace zw::shell {

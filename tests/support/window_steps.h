@@ -1,13 +1,12 @@
-// Small steps of window tests: find a named control, let the timers run, run deferred deletes.
+// Small steps of window tests: find a named control, run deferred deletes (waits: event_waits.h).
 #pragma once
+
+#include "support/event_waits.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QWidget>
-
-#include <functional>
 
 namespace zw::test {
 
@@ -18,18 +17,6 @@ W* namedChild(const QWidget* window, const char* name)
     W* found = window ? window->findChild<W*>(QString::fromUtf8(name)) : nullptr;
     EXPECT_TRUE(found) << name;
     return found;
-}
-
-// Lets the timers run until `done` holds (at most two seconds).
-inline bool waitUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(2000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
 }
 
 // Runs the deletes that unloaded windows left behind.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fresh_store.h"
+#include "support/event_waits.h"
 #include "support/fake_services.h"
 #include "support/window_steps.h"
 
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QPointer>
 #include <QPushButton>
 
@@ -59,13 +59,6 @@ protected:
         return namedChild<W>(window, name);
     }
 
-    // Lets a few poll periods pass.
-    static void settle()
-    {
-        QDeadlineTimer deadline(80);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
 
     // The enabled state of the named buttons, e.g. "110" for three.
     std::string enabledPattern(std::initializer_list<const char*> names)
