@@ -2,6 +2,7 @@
 
 #include "shell/navigator.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -49,6 +50,10 @@ CatalogueWindow::CatalogueWindow(const CatalogueDesign& design, QWidget* parent)
         box->setGeometry(rectOf(design.boxRect(entry)));
         box->setReadOnly(entry.locked);
         box->setStyleSheet(QStringLiteral("background: #C0FFC0;"));
+        QFont small = box->font();  // the titles were made for a narrow 8-point face
+        small.setPointSizeF(8);
+        small.setStretch(88);
+        box->setFont(small);
         box->setCursorPosition(0);
 
         QPushButton* howTo = addButton(qs(entry.button), QStringLiteral("How To"), rectOf(design.buttonRect(entry)));
