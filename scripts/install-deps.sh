@@ -21,7 +21,7 @@ packages=(
   # the real browser the feedback form submission is cross-checked against
   chromium
   # display for the program and screenshots; a clean sans-serif font
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation2
   # picture generation
   imagemagick
 )

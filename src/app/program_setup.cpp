@@ -15,10 +15,10 @@ void setUpApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(shell::dataPath(QStringLiteral("Pics/Icons/zunderwerk.png"))));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Noto Sans"), QStringLiteral("Sans Serif")});
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
+    font.setPointSize(8);
     QApplication::setFont(font);
 }
 

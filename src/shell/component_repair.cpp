@@ -1,6 +1,7 @@
 #include "component_repair.h"
 
 #include "fehlerbehandlung.h"
+#include "platform/component_loader.h"
 
 #include <array>
 #include <filesystem>
@@ -21,6 +22,8 @@ constexpr char kSeparator = '/';
 }  // namespace
 
 std::span<const std::string_view> componentFiles() { return kFiles; }
+
+bool fetchlingUsable() { return platform::isClassUsable(fetchling::CLSID_clsDownload); }
 
 std::string trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');

@@ -15,8 +15,12 @@ namespace zw::shell {
 // The control files, in the order the repair handles them.
 std::span<const std::string_view> componentFiles();
 
-// The download component's file name in the program folder (Fetchling.dll, libFetchling.so).
+// The download component's file name in the program folder.
 inline constexpr std::string_view kFetchlingFile = fetchling::kFileName;
+
+// Whether the download component is registered and its registered file exists; a start-up
+// step that fails when not, which leads to the repair.
+bool fetchlingUsable();
 
 struct RepairFolders {
     std::string programFolder;  // without a trailing separator

@@ -1,5 +1,7 @@
 #include "fehlerbehandlung.h"
 
+#include "platform/shared_library.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -8,41 +10,10 @@
 #include <system_error>
 #include <thread>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
-
 namespace zw::Fehlerbehandlung {
 namespace {
 
 using EntryPoint = long (*)();
-
-void* loadLibrary(const std::string& path) {
-#ifdef _WIN32
-    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
-#else
-    // A path without a folder would be searched on the library path; the design always gives one.
-    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-}
-
-EntryPoint findEntry(void* library, const char* name) {
-#ifdef _WIN32
-    return reinterpret_cast<EntryPoint>(GetProcAddress(static_cast<HMODULE>(library), name));
-#else
-    return reinterpret_cast<EntryPoint>(dlsym(library, name));
-#endif
-}
-
-void releaseLibrary(void* library) {
-#ifdef _WIN32
-    FreeLibrary(static_cast<HMODULE>(library));
-#else
-    dlclose(library);
-#endif
-}
 
 // What the registration thread and the waiting thread share; the thread keeps it alive.
 struct Completion {
@@ -66,13 +37,10 @@ bool RegisterComponent(const std::string& path, bool registering) {
 }
 
 bool RegisterComponentWithin(const std::string& path, bool registering, int timeoutMs) {
-    void* library = loadLibrary(path);
-    if (!library) return false;
-    const EntryPoint entry = findEntry(library, registering ? "DllRegisterServer" : "DllUnregisterServer");
-    if (!entry) {
-        releaseLibrary(library);
-        return false;
-    }
+    platform::SharedLibrary library(path);
+    if (!library.loaded()) return false;
+    const auto entry = library.function<EntryPoint>(registering ? "DllRegisterServer" : "DllUnregisterServer");
+    if (!entry) return false;
     auto completion = std::make_shared<Completion>();
     std::thread worker;
     try {
@@ -83,7 +51,6 @@ bool RegisterComponentWithin(const std::string& path, bool registering, int time
             completion->ended.notify_all();
         });
     } catch (const std::system_error&) {
-        releaseLibrary(library);
         return false;
     }
     bool inTime;
@@ -94,11 +61,11 @@ bool RegisterComponentWithin(const std::string& path, bool registering, int time
     if (!inTime) {
         // The entry point still runs: let it, and keep its library loaded for good.
         worker.detach();
+        library.keepLoaded();
         return false;
     }
     worker.join();
-    releaseLibrary(library);
-    return true;
+    return true;  // the library is released here
 }
 
 }  // namespace zw::Fehlerbehandlung

@@ -180,7 +180,7 @@ void Form1::buildControls() {
     }
 
     QCheckBox* onTop = addOnTopBox(twipsRect(4800, 3600, 1935, 255), QStringLiteral("Fenster im Vordergrund"));
-    onTop->setStyleSheet(QStringLiteral("QCheckBox { background: %1; }").arg(kQuickInfoColour));
+    onTop->setStyleSheet(QStringLiteral("QCheckBox { background: %1; spacing: 3px; }").arg(kQuickInfoColour));
 
     QPushButton* close = addButton(QStringLiteral("cmdSchließen"), QStringLiteral("Schließen"),
                                    twipsRect(2160, 5430, 1455, 345));
@@ -206,7 +206,9 @@ void Form1::load() {
     case platform::InstanceService::Claim::First:
         break;
     }
-    if (failed) repairComponentInstallation();
+    // The components the windows create must be registered; a load that finds them missing
+    // repairs the installation.
+    if (failed || !fetchlingUsable()) repairComponentInstallation();
     timer1_->start();
     timer2_->start();
 }

@@ -135,6 +135,8 @@ QCheckBox* ToolWindow::addOnTopBox(QRect geometry, const QString& text) {
     check1_ = new QCheckBox(text, this);
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(geometry);
+    // The design's font is narrower than ours: the box grows to the right rather than cut its text.
+    if (check1_->sizeHint().width() > geometry.width()) check1_->resize(check1_->sizeHint().width(), geometry.height());
     // toggled is raised by clicks and by code alike, when the state really changes.
     connect(check1_, &QCheckBox::toggled, this, &ToolWindow::setTopmost);
     return check1_;

@@ -1,5 +1,8 @@
 #include "fake_services.h"
 
+#include "platform/default_hive.h"
+#include "platform/sqlite_registry_store.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -73,6 +76,15 @@ FakeFolders::FakeFolders() {
 
 QString testProgramFolder() { return QStringLiteral(ZW_TEST_PROGRAM_FOLDER); }
 
-FakeServices::FakeServices() : scope_(platform::Services{&dialogs, &tones, &launcher, &clock, &folders, &instance}) {}
+namespace {
+std::shared_ptr<platform::RegistryStore> freshRegistry() {
+    return platform::SqliteRegistryStore::open(":memory:", platform::seedDefaultHive).store;
+}
+}  // namespace
+
+FakeServices::FakeServices()
+    : scope_(platform::Services{&dialogs, &tones, &launcher, &clock, &folders, &instance}) {}
+
+MemoryRegistry::MemoryRegistry() : store(freshRegistry()), scope_(store) {}
 
 }  // namespace zw::test

@@ -8,9 +8,11 @@
 //   fakes.clock.advance(180);                  // runs the timers that come due, in order
 //
 // The program folder is a build-tree folder whose Data is the project's data/ folder; the
-// Windows folder is a fresh temporary folder with SYSTEM inside.
+// Windows folder is a fresh temporary folder with SYSTEM inside. The registry is left as the
+// test set it up; MemoryRegistry gives a fresh store in memory.
 #pragma once
 
+#include "platform/registry_access.h"
 #include "platform/services.h"
 
 #include <QList>
@@ -148,6 +150,16 @@ public:
 
 private:
     platform::ScopedServices scope_;
+};
+
+// A fresh registry store in memory, seeded with the default hive, in force while it lives.
+class MemoryRegistry {
+public:
+    MemoryRegistry();
+    std::shared_ptr<platform::RegistryStore> store;
+
+private:
+    platform::ScopedRegistry scope_;
 };
 
 // The build-tree program folder whose Data is the project's data/ folder.

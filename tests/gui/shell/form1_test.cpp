@@ -2,6 +2,8 @@
 #include "stub_windows.h"
 #include "support/fake_services.h"
 
+#include "platform/component_loader.h"
+#include "shell/component_repair.h"
 #include "shell/form1.h"
 #include "shell/public_variables.h"
 
@@ -37,6 +39,7 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
+    MemoryRegistry registry;
     FakeServices fakes;
     Navigator navigator;
 };
@@ -186,7 +189,18 @@ TEST_F(Form1Test, FailedLoadStepRepairsAndSkipsMissingFiles) {
     ASSERT_TRUE(form) << "the window is shown all the same";
     EXPECT_TRUE(form->isVisible());
     const QDir system(fakes.folders.windows + "/SYSTEM");
-    EXPECT_EQ(system.entryList(QDir::Files), QStringList{"MSINET.OCX"});
+    EXPECT_EQ(system.entryList(QDir::Files), QStringList{"MSINET.OCX"}) << "missing files are skipped";
+}
+
+TEST_F(Form1Test, UnregisteredDownloadComponentIsRegisteredFromTheProgramFolder) {
+    QTemporaryDir program;
+    const QString component = program.path() + "/" + QString::fromLatin1(shell::kFetchlingFile.data());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(FETCHLING_FILE), component));
+    fakes.folders.program = program.path();
+    ASSERT_FALSE(shell::fetchlingUsable());
+    ASSERT_TRUE(showMain());
+    EXPECT_TRUE(shell::fetchlingUsable());
+    EXPECT_EQ(QString::fromStdString(platform::registeredServer(fetchling::CLSID_clsDownload)), component);
 }
 
 }  // namespace

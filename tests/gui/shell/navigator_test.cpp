@@ -26,6 +26,7 @@ protected:
         shell::registerMainWindow(navigator);
         registerStubWindows(navigator);
     }
+    MemoryRegistry registry;
     FakeServices fakes;
     Navigator navigator;
 };
