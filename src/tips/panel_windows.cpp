@@ -1,5 +1,6 @@
 #include "tips/panel_windows.h"
 
+#include "shell/qt_text.h"
 #include "tips/control_panel_parts.h"
 #include "tips/display_page_locks.h"
 #include "tweak/button_write.h"
@@ -10,11 +11,6 @@
 namespace zw::tips {
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Clears "On Top", performs the writes in order, shows the success message once.
 void connectWrites(TipWindow* window, QPushButton* button, std::vector<RegistryWrite> writes)
@@ -46,9 +42,9 @@ TricksSystemsteuerungKontrollieren::TricksSystemsteuerungKontrollieren()
         const ControlPanelPart& part = parts[static_cast<std::size_t>(n - 1)];
         const int column = (n - 1) / 10;
         const int top = 3000 + 480 * ((n - 1) % 10);
-        auto* hide = addButtonAt(QStringLiteral("Command%1").arg(n), qs(part.caption), QRect(1080 + 2160 * column, top, 2055, 375));
+        auto* hide = addButtonAt(QStringLiteral("Command%1").arg(n), shell::toQString(part.caption), QRect(1080 + 2160 * column, top, 2055, 375));
         connectWrites(this, hide, hidePartWrites(part));
-        auto* show = addButtonAt(QStringLiteral("Command%1").arg(21 + n), qs(part.caption),
+        auto* show = addButtonAt(QStringLiteral("Command%1").arg(21 + n), shell::toQString(part.caption),
                                  QRect(5760 + 2160 * column, top, 2055, 375));
         connectWrites(this, show, showPartWrites(part));
     }
@@ -77,9 +73,9 @@ TricksAnzeigeeigenschaften::TricksAnzeigeeigenschaften()
     addGroup(QStringLiteral("Frame2"), QStringLiteral(" Aktivieren:"), QRect(3960, 3480, 2535, 3240));
     int top = 3840;
     for (const DisplayPageLock& row : displayPageLocks()) {
-        connectWrites(this, addButtonAt(qs(row.lockButton), qs(row.page), QRect(1200, top, 2055, 375)),
+        connectWrites(this, addButtonAt(shell::toQString(row.lockButton), shell::toQString(row.page), QRect(1200, top, 2055, 375)),
                       {displayLockWrite(row, true)});
-        connectWrites(this, addButtonAt(qs(row.unlockButton), qs(row.page), QRect(4200, top, 2055, 375)),
+        connectWrites(this, addButtonAt(shell::toQString(row.unlockButton), shell::toQString(row.page), QRect(4200, top, 2055, 375)),
                       {displayLockWrite(row, false)});
         top += 600;
     }
