@@ -238,7 +238,16 @@ private:
 };
 
 bool isHexValueLine(std::string_view text) {
-    const std::size_t eq = text.find('=');
+    // The "=" after the value's name: a quoted name may hold "=" itself.
+    std::size_t from = 0;
+    const std::string_view lead = trim(text);
+    if (!lead.empty() && lead.front() == '"') {
+        from = text.find('"');
+        for (++from; from < text.size() && text[from] != '"'; ++from) {
+            if (text[from] == '\\') ++from;
+        }
+    }
+    const std::size_t eq = text.find('=', from);
     if (eq == std::string_view::npos) return false;
     const std::string_view rest = trim(text.substr(eq + 1));
     return rest.size() >= 4 && (rest.substr(0, 4) == "hex:" || rest.substr(0, 4) == "hex(" ||

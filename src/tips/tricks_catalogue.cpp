@@ -47,7 +47,7 @@ CatalogueDesign build()
         {11, L, "Text11", "Spyware \"Alexa\" ausschalten...", "Command12", "tricks_alexa", open, ready},
         {12, L, "Text12", "Microsoft Messenger deinstallieren...", "Command13", "tricks_messenger", open, ready},
         {13, L, "Text13", "Dateianzeige: Mehr Sicherheit...", "Command14", "tricks_DateiAnzeige", open, ready},
-        {14, L, "Text14", "IE: Das Layout mit Bildern anpassen...", "Command15", "tricks_IELayout", open, later},
+        {14, L, "Text14", "IE: Das Layout mit Bildern anpassen...", "Command15", "tricks_IELayout", open, ready},
         {1, R, "Text15", "Rechner sperren mit einem Klick...", "Command16", "tricks_rechnersperren", locked, ready},
         {2, R, "Text16", "Sicherheitsloch \"Index.dat\"...", "Command17", "tricks_indexdat", locked, ready},
         {3, R, "Text17", "Persönliche Nachricht beim Booten...", "Command18", "tricks_bootnachricht", locked, ready},
@@ -62,7 +62,7 @@ CatalogueDesign build()
         {12, R, "Text26", "Media Player + Internetzeit konfigurieren...", "Command27", "tricks_mediaplayer", open, ready},
         {13, R, "Text27", "Nachrichtendienst deaktivieren...", "Command28", "tricks_netsend", open, ready},
         {14, R, "Text28", "IE: Bilder nicht automatisch verkleinern....", "Command29", "tricks_AutoImageResize", open, ready},
-        {15, R, "Text29", "IE: Liste der gesperrten Cookies...", "Command30", "tricks_CookieList", open, later},
+        {15, R, "Text29", "IE: Liste der gesperrten Cookies...", "Command30", "tricks_CookieList", open, ready},
     };
     return d;
 }

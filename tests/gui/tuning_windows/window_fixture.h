@@ -5,6 +5,7 @@
 #include "fresh_store.h"
 #include "support/event_waits.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
@@ -55,12 +56,9 @@ protected:
     template <class W = QPushButton>
     W* child(const char* name)
     {
-        W* found = window->findChild<W*>(QString::fromUtf8(name));
-        EXPECT_TRUE(found) << name;
-        return found;
+        return namedChild<W>(window, name);
     }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // The enabled state of the named buttons, e.g. "110" for three.
     std::string enabledPattern(std::initializer_list<const char*> names)

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         ResponseCase{"NoLength", "HTTP/1.1 404 Not Found\r\nServer: x\r\n\r\n<html>", "<html>", 404, -1, true},
         ResponseCase{"FirstLengthCounts", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\nContent-Length: 9\r\n\r\nabcd", "abcd", 200, 4, true},
         ResponseCase{"HugeLengthClamped", "HTTP/1.1 200 OK\r\nContent-Length: 99999999999\r\n\r\n", "", 200, 2147483647, true},
+        ResponseCase{"LengthJustBeyond31Bits", "HTTP/1.1 200 OK\r\nContent-Length: 2147483648\r\n\r\n", "", 200, 2147483647, true},
+        ResponseCase{"NegativeLengthIgnored", "HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\nabc", "abc", 200, -1, true},
         ResponseCase{"LengthWithoutDigits", "HTTP/1.1 200 OK\r\nContent-Length: abc\r\n\r\nq", "q", 200, -1, true},
         ResponseCase{"BareLineFeeds", "HTTP/1.1 200 OK\nContent-Length: 1\n\nz", "z", 200, 1, true},
         ResponseCase{"BodyLooksLikeHeader", "HTTP/1.1 200 OK\r\n\r\nHTTP/1.1 200 OK\r\n\r\n", "HTTP/1.1 200 OK\r\n\r\n", 200, -1, true},

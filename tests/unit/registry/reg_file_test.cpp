@@ -162,6 +162,8 @@ TEST_F(RegFileStore, ExportImportExportGivesTheSameFile) {
     put(kHkeyCurrentUser, "Software\\Rund", "short dword", kRegDword, {1, 2});
     put(kHkeyCurrentUser, "Software\\Rund", "qword", kRegQword, {1, 2, 3, 4, 5, 6, 7, 8});
     put(kHkeyCurrentUser, "Software\\Rund", "binary", kRegBinary, Bytes(100, 7));
+    // A name holding "=" before continued hex lines (found by fuzzing: the continuation was lost).
+    put(kHkeyCurrentUser, "Software\\Rund", "a=b \\\"=", kRegBinary, Bytes(40, 9));
     put(kHkeyCurrentUser, "Software\\Rund", "empty binary", kRegBinary, {});
     put(kHkeyCurrentUser, "Software\\Rund", "none", kRegNone, {9});
     put(kHkeyCurrentUser, "Software\\Rund", "big endian", kRegDwordBigEndian, {0, 0, 0, 1});
