@@ -27,4 +27,17 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 2
 fi
 
+# The product web server for this session: the reference server on 127.0.0.1, unless
+# ZUNDERWERK_SERVER points elsewhere. It stops by itself when the program ends (the program
+# takes over this script's process). Feedback entries stay in the user's data folder.
+if [ -z "${ZUNDERWERK_SERVER:-}" ]; then
+  feedback_db="${XDG_DATA_HOME:-$HOME/.local/share}/Zunderwerk/feedback.sqlite"
+  if url="$(scripts/server.sh start --db "$feedback_db")"; then
+    export ZUNDERWERK_SERVER="$url"
+    echo "Product web server: $url (feedback entries in $feedback_db)" >&2
+  else
+    echo "The reference web server did not start; update and feedback will report no connection." >&2
+  fi
+fi
+
 exec "$prefix/bin/zunderwerk" "$@"

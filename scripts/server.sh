@@ -58,6 +58,13 @@ stop_server() {
 }
 
 case "$cmd" in
+  watch)
+    # Internal: ends the server in --state once the process --watch names is gone.
+    while kill -0 "$watch" 2>/dev/null && [ -f "$state/nginx.pid" ]; do sleep 1; done
+    rm -f "$state/watchdog.pid"
+    stop_server "$state"
+    exit 0
+    ;;
   stop)
     if [ -z "$state" ]; then
       [ -n "$port" ] || { echo "server.sh stop: give --port or --state" >&2; exit 2; }
@@ -117,10 +124,12 @@ fill "$here/server/php-fpm.conf.in" | awk -v u="$user_lines" '{ if ($0 == "@USER
   > "$state/php-fpm.conf"
 mkdir -p "$state/client_body" "$state/fastcgi" "$state/proxy" "$state/uwsgi" "$state/scgi"
 
-"$fpm_bin" -y "$state/php-fpm.conf" -F "${fpm_flags[@]}" \
+# Both servers and the watchdog get sessions of their own, so that a signal to the caller's
+# process group (Ctrl-C, a time-out) cannot end one of them and strand the other.
+setsid "$fpm_bin" -y "$state/php-fpm.conf" -F "${fpm_flags[@]}" \
   </dev/null >>"$state/php-fpm.out" 2>&1 &
 echo $! > "$state/php-fpm.pid"
-"$nginx_bin" -p "$state" -c "$state/nginx.conf" -e "$state/nginx-error.log" \
+setsid "$nginx_bin" -p "$state" -c "$state/nginx.conf" -e "$state/nginx-error.log" \
   </dev/null >>"$state/nginx.out" 2>&1 &
 echo $! > "$state/nginx.pid"
 
@@ -143,12 +152,7 @@ if [ "$ready" != 1 ]; then
 fi
 
 # The watchdog ends both servers once the watched process is gone.
-(
-  trap '' HUP
-  while kill -0 "$watch" 2>/dev/null && [ -f "$state/nginx.pid" ]; do sleep 1; done
-  rm -f "$state/watchdog.pid"
-  stop_server "$state"
-) </dev/null >/dev/null 2>&1 &
+setsid bash "$here/scripts/server.sh" watch --state "$state" --watch "$watch" </dev/null >/dev/null 2>&1 &
 echo $! > "$state/watchdog.pid"
 
 echo "http://127.0.0.1:$port"

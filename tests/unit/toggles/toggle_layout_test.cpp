@@ -28,8 +28,9 @@ TEST(ToggleLayout, EveryRecordsControlsFitAndDoNotOverlap)
                     parts.emplace_back("Command2", l.restore);
                 }
             }
-            if (l.frame && t.hasRestore())
+            if (l.frame && t.hasRestore()) {
                 EXPECT_FALSE(l.apply.overlaps(l.restore));
+            }
             if (l.picture)
                 parts.emplace_back("Image2", *l.picture);
             if (l.notice)
