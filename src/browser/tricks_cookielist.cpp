@@ -6,6 +6,7 @@
 #include "tweak/button_write.h"
 #include "tweak/toggle_writes.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QPalette>
 #include <QHeaderView>
@@ -58,12 +59,13 @@ TricksCookieList::TricksCookieList() : ToolWindow(kDesign)
     addLabel(QStringLiteral("Label1"),
              QStringLiteral("Hier können Sie sich die Liste der gesperrten bzw. zugelassenen Cookies anschauen, "
                             "und Sie zudem bearbeiten."),
-             twipsRect(480, 600, 5520, 480))
+             twipsRect(480, 600, 5520, 660))
         ->setWordWrap(true);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("ListView1"));
-    list_->setGeometry(twipsRect(480, 1200, 5475, 4920));
+    list_->setGeometry(twipsRect(480, 1320, 5475, 4800));
+    list_->setPalette(QApplication::palette(list_));  // the list keeps its own colours
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAllColumnsShowFocus(true);

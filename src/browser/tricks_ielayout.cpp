@@ -93,7 +93,7 @@ void TricksIELayout::buildRow(ToolbarPicture picture, int top, const QString& ti
         left += 600;
     }
     addLabel(QStringLiteral("lblVorschau") + text(design.pathBox).mid(3), QStringLiteral("Vorschau:"),
-             twipsRect(4320, top + 840, 840, 255));
+             twipsRect(4080, top + 840, 1020, 255));
     r.preview = new QLabel(this);
     r.preview->setObjectName(picture == ToolbarPicture::Logo ? QStringLiteral("Picture1") : QStringLiteral("Picture2"));
     r.preview->setGeometry(picture == ToolbarPicture::Logo ? twipsRect(5160, top + 840, 660, 660)

@@ -9,7 +9,8 @@ namespace zw::online {
 // be read).
 std::string ReadFile(const std::string& path);
 
-// Writes the bytes to the file from its start, replacing what was there. False on failure.
+// Writes the bytes to the file from its start, replacing what was there. Off Windows the file
+// is private to the user and a symbolic link at its name is refused. False on failure.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Blocks the calling thread for the given time without handling any window messages.

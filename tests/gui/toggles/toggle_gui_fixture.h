@@ -1,6 +1,5 @@
 // GUI test fixture for the toggle and catalogue windows: recording services, a fresh store
-// seeded with the default hive, and a navigator that knows the hub, both catalogues and all
-// toggle windows.
+// seeded with the default hive, and a navigator that knows every window of the program.
 #pragma once
 
 #include "support/fake_services.h"
@@ -8,10 +7,9 @@
 #include "unit/toggles/registry_probe.h"
 #include "unit/toggles/toggle_store.h"
 
-#include "shell/form1.h"
+#include "app/all_windows.h"
 #include "shell/navigator.h"
-#include "tips/tips_windows.h"
-#include "tuning/tuning_windows.h"
+#include "shell/tool_window.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +22,7 @@ class ToggleGuiTest : public ::testing::Test {
 protected:
     ToggleGuiTest()
     {
-        shell::registerMainWindow(navigator);
-        tuning::registerWindows(navigator);
-        tips::registerWindows(navigator);
+        app::registerAllWindows(navigator);
     }
 
     template <class T = QWidget>

@@ -78,3 +78,24 @@ TEST(ReadFile, ReadsAllBytesOrNothing)
     EXPECT_FALSE(WriteFileBytes((dir / "no" / "such" / "folder").string(), "x"));
     std::filesystem::remove_all(dir);
 }
+
+#ifndef _WIN32
+TEST(ReadFile, WrittenFilesArePrivateAndNoLinkIsFollowed)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("zw_writefile_" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    const auto path = dir / "servermsg.txt";
+    ASSERT_TRUE(WriteFileBytes(path.string(), "x"));
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // A link placed at the name of a look-up file: the write fails, its target stays as it was.
+    const auto victim = dir / "victim.txt";
+    ASSERT_TRUE(WriteFileBytes(victim.string(), "keep"));
+    const auto link = dir / "update.txt";
+    std::filesystem::create_symlink(victim, link);
+    EXPECT_FALSE(WriteFileBytes(link.string(), "server text"));
+    EXPECT_EQ(ReadFile(victim.string()), "keep");
+    std::filesystem::remove_all(dir);
+}
+#endif
