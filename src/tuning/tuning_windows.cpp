@@ -2,7 +2,7 @@
 
 #include "shell/navigator.h"
 #include "tuning/regedit_catalogue.h"
-#include "tuning/special_windows.h"
+#include "tuning/tuning_extra_windows.h"
 #include "tuning/tuning_toggles.h"
 #include "tweak/catalogue_window.h"
 #include "tweak/toggle_window.h"

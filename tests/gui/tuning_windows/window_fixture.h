@@ -9,7 +9,7 @@
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
-#include "tuning/special_windows.h"
+#include "tuning/tuning_extra_windows.h"
 #include "tweak/registry.h"
 
 #include <gtest/gtest.h>

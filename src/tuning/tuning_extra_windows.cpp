@@ -1,4 +1,4 @@
-#include "tuning/special_windows.h"
+#include "tuning/tuning_extra_windows.h"
 
 #include "shell/navigator.h"
 #include "tuning/reg_disccache.h"
