@@ -4,13 +4,11 @@
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
 
-#include <QCoreApplication>
+#include "support/window_steps.h"
+
 #include <QPushButton>
 
 namespace zw::test {
-
-// Unloaded windows are destroyed by the event loop; this destroys them now.
-inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 inline shell::WindowDesign stubDesign(const QString& name, const QString& opener, shell::LeaveRule leave) {
     shell::WindowDesign design;
