@@ -40,7 +40,7 @@ shell::WindowDesign designOf(const CatalogueDesign& c)
 CatalogueWindow::CatalogueWindow(const CatalogueDesign& design, QWidget* parent)
     : ToolWindow(designOf(design), parent)
 {
-    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
+    setBackground(shell::kToolBackground);
     addCaption(qs(design.title), twipsRect(design.titleLeft, design.titleTop, design.widthTwips - design.titleLeft, 480),
                13.5);
 

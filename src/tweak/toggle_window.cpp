@@ -1,8 +1,8 @@
 #include "tweak/toggle_window.h"
 
-#include "shell/program_folder.h"
+#include "shell/window_parts.h"
 #include "tweak/button_write.h"
-#include "tweak/poll_period.h"
+#include "tweak/poll_timer.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_layout.h"
 #include "tweak/toggle_writes.h"
@@ -10,9 +10,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 namespace zw {
 
@@ -45,7 +43,7 @@ ToggleWindow::ToggleWindow(const RegistryToggle& record, QWidget* parent)
     : ToolWindow(designOf(record), parent), record_(record)
 {
     const ToggleLayout layout = layoutToggle(record);
-    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
+    setBackground(shell::kToolBackground);
     addCaption(qs(record.title), rectOf(layout.caption));
 
     for (std::size_t i = 0; i < record.labels.size(); ++i) {
@@ -58,11 +56,7 @@ ToggleWindow::ToggleWindow(const RegistryToggle& record, QWidget* parent)
         frame->setGeometry(rectOf(*layout.frame));
     }
     if (layout.picture) {
-        auto* picture = new QLabel(this);
-        picture->setObjectName(QStringLiteral("Image2"));
-        picture->setGeometry(rectOf(*layout.picture));
-        picture->setScaledContents(true);
-        picture->setPixmap(QPixmap(shell::dataPath(QStringLiteral("Pics/Misc/Tuning.png"))));
+        shell::addDecorativePicture(this, rectOf(*layout.picture));
     }
     if (layout.notice) {
         QLabel* notice = addLabel(QStringLiteral("Label%1").arg(record.labels.size() + 1), qs(record.notice),
@@ -79,21 +73,12 @@ ToggleWindow::ToggleWindow(const RegistryToggle& record, QWidget* parent)
     QPushButton* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), rectOf(layout.close));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(rectOf(layout.onTop));
-
-    if (record.polls()) {
-        timer_ = new QTimer(this);
-        timer_->setObjectName(QStringLiteral("Timer1"));
-        timer_->setInterval(kPollPeriodMs);
-        connect(timer_, &QTimer::timeout, this, &ToggleWindow::poll);
-    }
 }
 
 void ToggleWindow::load()
 {
-    if (timer_) {
-        poll();
-        timer_->start();
-    }
+    if (record_.polls())
+        startPoll(this, QStringLiteral("Timer1"), [this] { poll(); });
 }
 
 void ToggleWindow::poll()
