@@ -10,6 +10,7 @@
 // The gaps between poll ticks are measured and printed with the other figures (writes per
 // second, CPU); they are not asserted. ZW_CONCURRENCY_SECONDS sets the length (default 10).
 #include "concurrent_writes.h"
+#include "thread_times.h"
 
 #include "support/event_waits.h"
 #include "support/fake_services.h"
@@ -31,13 +32,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -47,49 +43,6 @@ namespace {
 
 using namespace concurrent;
 using Clock = std::chrono::steady_clock;
-
-// How long the main thread has run on a processor and waited for one (the kernel's scheduler
-// figures): of a long gap or read, what was neither was spent asleep.
-struct ThreadTimes {
-    double runningMs = 0, waitingMs = 0;
-    long diskFaults = 0;  // pages that had to be read from disk (a sleep of their own)
-
-    static ThreadTimes now()
-    {
-        timespec cpu{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
-        // The scheduler's figures: time on a processor (only brought up to date when the thread
-        // leaves it, so the CPU clock above stands for it), then time waiting in the run queue.
-        static const int fd = ::open("/proc/thread-self/schedstat", O_RDONLY | O_CLOEXEC);
-        char text[96] = {};
-        unsigned long long running = 0, waiting = 0;
-        if (fd < 0 || pread(fd, text, sizeof text - 1, 0) <= 0 || std::sscanf(text, "%llu %llu", &running, &waiting) != 2)
-            waiting = 0;
-        rusage usage{};
-        getrusage(RUSAGE_THREAD, &usage);
-        return {double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6, double(waiting) / 1e6, usage.ru_majflt};
-    }
-    ThreadTimes operator-(const ThreadTimes& o) const
-    {
-        return {runningMs - o.runningMs, waitingMs - o.waitingMs, diskFaults - o.diskFaults};
-    }
-};
-
-// A wall-clock span and what the thread did in it.
-struct Span {
-    double ms = 0;
-    ThreadTimes spent;
-    double asleepMs() const { return std::max(0.0, ms - spent.runningMs - spent.waitingMs); }
-};
-
-std::string describe(const Span& s)
-{
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "%.1f ms (%.1f ms running, %.1f ms waiting for a processor, %.1f ms asleep, %ld pages read from disk)",
-                  s.ms, s.spent.runningMs, s.spent.waitingMs, s.asleepMs(), s.spent.diskFaults);
-    return text;
-}
 
 // Counts the answers that are errors rather than a value or its absence, and times the reads:
 // a long read is a wait inside the store, a long gap with short reads is not.
@@ -142,20 +95,6 @@ int testSeconds()
     const int seconds = env ? std::atoi(env) : 0;
     return seconds > 0 ? seconds : 10;
 }
-
-// CPU time used so far and how often the system took the processor away (involuntary switches).
-struct Usage {
-    double cpuSeconds = 0;
-    long preempted = 0;
-
-    static Usage now()
-    {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-        return {seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_nivcsw};
-    }
-};
 
 const RegistryToggle& balloonTips()
 {
@@ -328,7 +267,7 @@ TEST_P(ConcurrentPoll, AnOpenToggleWindowBesideAWriterAtAThousandPerSecond)
     for (const RecordedMessage& m : fakes.dialogs.messages)
         ASSERT_EQ(m.text, shell::kRegistrySuccessText);
 
-    long writtenChanges = 0;  // changes of the state the writes decide, to compare with those followed
+    long writtenChanges = 0;  // changes of the state the writes decide, to compare with the buttons'.
     for (long write = 1 + kPhaseWrites; write <= total; write += kPhaseWrites)
         writtenChanges += shownAfter(write) != shownAfter(write - kPhaseWrites);
 
@@ -338,8 +277,8 @@ TEST_P(ConcurrentPoll, AnOpenToggleWindowBesideAWriterAtAThousandPerSecond)
     const long over50 = std::count_if(gaps.begin(), gaps.end(), [](double g) { return g > 50; });
     const long over100 = std::count_if(gaps.begin(), gaps.end(), [](double g) { return g > 100; });
     std::printf("writer: %s\n", figures.c_str());
-    std::printf("window: %ld poll ticks in %.1f s, %ld of %ld state changes followed\n", log.ticks, elapsed,
-                log.stateChanges, writtenChanges);
+    std::printf("window: %ld poll ticks in %.1f s; the buttons changed state %ld times, the writes %ld times\n",
+                log.ticks, elapsed, log.stateChanges, writtenChanges);
     std::printf("gaps between ticks: median %.1f ms, 99th percentile %.1f ms, over 50 ms: %ld, over 100 ms: %ld; "
                 "longest before tick %ld: %s\n",
                 at(0.5), at(0.99), over50, over100, log.longestAt, describe(log.longest).c_str());
