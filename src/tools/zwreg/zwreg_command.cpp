@@ -285,7 +285,9 @@ public:
         if (applied.result != kRegOk) {
             const std::string why = applied.result == kRegAccessDenied ? "Zugriff verweigert"
                                                                         : "Fehler " + std::to_string(applied.result);
-            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". Es wurde nichts geändert.");
+            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". " +
+                           (applied.rolledBack ? "Es wurde nichts geändert."
+                                               : "Nicht alle Änderungen davor konnten zurückgenommen werden."));
         }
         out_ << kDone << "\n";
         return 0;
