@@ -152,6 +152,17 @@ TEST_F(RegFileStore, ExportWritesWhatTheRegistryEditorWrites) {
     EXPECT_EQ(exportRegText(store(), kHkeyCurrentUser, "Software\\Missing", text), kRegFileNotFound);
 }
 
+// regedit counts the line width in characters: "Größe"=hex: is 12 of them (14 UTF-8 bytes),
+// so the first line holds 22 bytes of data, as under a plain ASCII name of the same length.
+TEST_F(RegFileStore, HexLinesAreCutByCharactersNotBytes) {
+    put(kHkeyCurrentUser, "Software\\W", "Größe", kRegBinary, Bytes(24, 0x11));
+    const std::string expected =
+        "\"Größe\"=hex:11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,\\\r\n"
+        "  11,11\r\n";
+    const std::string text = exported(kHkeyCurrentUser, "Software\\W");
+    EXPECT_NE(text.find(expected), std::string::npos) << text;
+}
+
 TEST_F(RegFileStore, ExportImportExportGivesTheSameFile) {
     put(kHkeyCurrentUser, "Software\\Rund\\Übersicht", "Größe", kRegSz, {'1', '2'});
     put(kHkeyCurrentUser, "Software\\Rund", "", kRegSz, {});
