@@ -88,6 +88,9 @@ private:
         if (!rooted) return fail("Unbekannter Stammschlüssel in \"" + std::string(inner) + "\".");
         key.root = rooted->root;
         key.path = rooted->path;
+        // Deleting a whole root would empty it (regedit refuses this too).
+        if (key.remove && key.path.find_first_not_of('\\') == std::string::npos)
+            return fail("Ein Stammschlüssel kann nicht gelöscht werden.");
         result.keys.push_back(std::move(key));
         return true;
     }
