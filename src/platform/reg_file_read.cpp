@@ -1,4 +1,4 @@
-// Reading .reg files: decoding, logical lines, key and value lines, and applying the result.
+// Reading .reg files: decoding, logical lines, key and value lines.
 #include "reg_file.h"
 
 #include "registry_roots.h"
@@ -88,6 +88,9 @@ private:
         if (!rooted) return fail("Unbekannter Stammschlüssel in \"" + std::string(inner) + "\".");
         key.root = rooted->root;
         key.path = rooted->path;
+        // Deleting a whole root would empty it (regedit refuses this too).
+        if (key.remove && key.path.find_first_not_of('\\') == std::string::npos)
+            return fail("Ein Stammschlüssel kann nicht gelöscht werden.");
         result.keys.push_back(std::move(key));
         return true;
     }
@@ -294,33 +297,6 @@ RegFileParse parseRegFile(std::string_view bytes) {
         }
     }
     return std::move(parser.result);
-}
-
-RegFileApply applyRegFile(RegistryStore& store, const std::vector<RegFileKey>& keys) {
-    RegFileApply outcome;
-    outcome.result = store.applyAtomically([&]() -> RegResult {
-        for (const RegFileKey& key : keys) {
-            outcome.failedKey = std::string(rootLongName(key.root)) + (key.path.empty() ? "" : "\\" + key.path);
-            if (key.remove) {
-                const RegResult rc = deleteTree(store, key.root, key.path);
-                if (rc != kRegOk && rc != kRegFileNotFound) return rc;
-                continue;
-            }
-            RegKey handle = 0;
-            if (const RegResult rc = store.createKey(key.root, key.path, kKeyAllAccess, handle); rc != kRegOk) return rc;
-            KeyCloser closer(store, handle);
-            for (const RegFileValue& value : key.values) {
-                const RegResult rc = value.remove
-                                         ? store.deleteValue(handle, value.name)
-                                         : store.setValue(handle, value.name, value.type, value.data.data(),
-                                                          static_cast<std::uint32_t>(value.data.size()));
-                if (rc != kRegOk && !(value.remove && rc == kRegFileNotFound)) return rc;
-            }
-        }
-        outcome.failedKey.clear();
-        return kRegOk;
-    });
-    return outcome;
 }
 
 }  // namespace zw::platform

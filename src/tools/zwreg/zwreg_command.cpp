@@ -5,6 +5,7 @@
 #include "platform/reg_file.h"
 #include "platform/registry_roots.h"
 #include "platform/registry_tree.h"
+#include "platform/utf8_path.h"
 
 #include <cctype>
 #include <filesystem>
@@ -242,15 +243,16 @@ public:
         const auto rooted = key(a);
         if (!rooted) return syntaxError("Ungültiger Schlüsselname \"" + a.positional[0] + "\".");
         const std::string& file = a.positional[1];
+        const std::filesystem::path target = utf8Path(file);
         std::string text;
         if (const RegResult rc = exportRegText(store_, rooted->root, rooted->path, text); rc != kRegOk)
             return storeFailure(rc);
         std::error_code ec;
-        if (std::filesystem::exists(file, ec) && !a.overwrite &&
+        if (std::filesystem::exists(target, ec) && !a.overwrite &&
             !confirm("Die Datei " + file + " ist bereits vorhanden. Überschreiben"))
             return 1;
         // Written beside the target first, so that a failed write leaves the old file intact.
-        const std::string temporary = file + ".zwreg-tmp";
+        const std::filesystem::path temporary = utf8Path(file + ".zwreg-tmp");
         {
             std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
             stream << encodeRegFile(text);
@@ -260,7 +262,7 @@ public:
                 return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
             }
         }
-        std::filesystem::rename(temporary, file, ec);
+        std::filesystem::rename(temporary, target, ec);
         if (ec) {
             std::filesystem::remove(temporary, ec);
             return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
@@ -274,7 +276,7 @@ public:
             a.separator || a.force || a.overwrite || a.recursive)
             return syntaxError("import FILE");
         const std::string& file = a.positional[0];
-        std::ifstream stream(file, std::ios::binary);
+        std::ifstream stream(utf8Path(file), std::ios::binary);
         if (!stream) return failure("FEHLER: Die Datei " + file + " kann nicht gelesen werden.");
         const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
         const RegFileParse parsed = parseRegFile(bytes);
@@ -285,7 +287,9 @@ public:
         if (applied.result != kRegOk) {
             const std::string why = applied.result == kRegAccessDenied ? "Zugriff verweigert"
                                                                         : "Fehler " + std::to_string(applied.result);
-            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". Es wurde nichts geändert.");
+            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". " +
+                           (applied.rolledBack ? "Es wurde nichts geändert."
+                                               : "Nicht alle Änderungen davor konnten zurückgenommen werden."));
         }
         out_ << kDone << "\n";
         return 0;
