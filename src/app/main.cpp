@@ -15,6 +15,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&navigator, &zw::shell::Navigator::lastWindowUnloaded, &app, [] { QApplication::exit(0); });
 
     // A second copy's main window unloads itself during its load: nothing is shown.
-    if (!navigator.show(QStringLiteral("Form1"))) return 0;
+    if (!zw::app::showMainWindow(navigator)) return 0;
     return QApplication::exec();
 }

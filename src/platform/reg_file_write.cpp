@@ -32,20 +32,23 @@ bool plainText(const std::vector<std::uint8_t>& data, std::string_view& text) {
     return text.find('\0') == std::string_view::npos && isValidUtf8(text);
 }
 
+// The width is counted in the file's UTF-16 characters, so a name with umlauts is cut where
+// regedit cuts it, not where its UTF-8 bytes would reach the width.
 void appendHex(std::string& out, std::string_view prefix, const std::vector<std::uint8_t>& bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::size_t lineStart = out.size();
+    std::size_t column = utf8ToUtf16le(prefix).size() / 2;
     out += prefix;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         out.push_back(kDigits[bytes[i] >> 4]);
         out.push_back(kDigits[bytes[i] & 0x0F]);
         if (i + 1 == bytes.size()) break;
         out.push_back(',');
-        if (out.size() - lineStart >= kLineWidth) {
+        column += 3;
+        if (column >= kLineWidth) {
             out += "\\";
             out += kNewLine;
-            lineStart = out.size();
             out += "  ";
+            column = 2;
         }
     }
     out += kNewLine;
