@@ -1,5 +1,7 @@
 #include "file_write.h"
 
+#include "utf8_path.h"
+
 #ifdef _WIN32
 #include <filesystem>
 #include <fstream>
@@ -16,8 +18,9 @@ bool writeFileNoFollow(const std::string& path, std::string_view bytes, FileWrit
 #ifdef _WIN32
     (void)privateToUser;  // the folder's access rules decide on Windows
     std::error_code ec;
-    if (how == FileWrite::CreateNew && std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return false;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (how == FileWrite::CreateNew && std::filesystem::exists(std::filesystem::symlink_status(utf8Path(path), ec)))
+        return false;
+    std::ofstream out(utf8Path(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();

@@ -41,9 +41,12 @@ RegFileParse parseRegFile(std::string_view bytes);
 
 struct RegFileApply {
     RegResult result = kRegOk;
-    std::string failedKey;  // the key whose change failed
+    std::string failedKey;   // the key whose change failed
+    bool rolledBack = true;  // after a failure: every change made before it was taken back
 };
-// Applies everything or, when one change fails, nothing.
+// Applies everything or, when one change fails, nothing: a store with transactions rolls the
+// whole file back; on any store the changes made so far are also undone one by one (the real
+// registry has no transactions), and rolledBack tells whether that worked.
 RegFileApply applyRegFile(RegistryStore& store, const std::vector<RegFileKey>& keys);
 
 // The key root\path and everything below it as the text of a version 5 file (UTF-8, CRLF).

@@ -1,4 +1,4 @@
-// Reading .reg files: decoding, logical lines, key and value lines, and applying the result.
+// Reading .reg files: decoding, logical lines, key and value lines.
 #include "reg_file.h"
 
 #include "registry_names.h"
@@ -298,33 +298,6 @@ RegFileParse parseRegFile(std::string_view bytes) {
         }
     }
     return std::move(parser.result);
-}
-
-RegFileApply applyRegFile(RegistryStore& store, const std::vector<RegFileKey>& keys) {
-    RegFileApply outcome;
-    outcome.result = store.applyAtomically([&]() -> RegResult {
-        for (const RegFileKey& key : keys) {
-            outcome.failedKey = std::string(rootLongName(key.root)) + (key.path.empty() ? "" : "\\" + key.path);
-            if (key.remove) {
-                const RegResult rc = deleteTree(store, key.root, key.path);
-                if (rc != kRegOk && rc != kRegFileNotFound) return rc;
-                continue;
-            }
-            RegKey handle = 0;
-            if (const RegResult rc = store.createKey(key.root, key.path, kKeyAllAccess, handle); rc != kRegOk) return rc;
-            KeyCloser closer(store, handle);
-            for (const RegFileValue& value : key.values) {
-                const RegResult rc = value.remove
-                                         ? store.deleteValue(handle, value.name)
-                                         : store.setValue(handle, value.name, value.type, value.data.data(),
-                                                          static_cast<std::uint32_t>(value.data.size()));
-                if (rc != kRegOk && !(value.remove && rc == kRegFileNotFound)) return rc;
-            }
-        }
-        outcome.failedKey.clear();
-        return kRegOk;
-    });
-    return outcome;
 }
 
 }  // namespace zw::platform

@@ -82,33 +82,19 @@ void appendValue(std::string& out, const NamedValue& v) {
     appendHex(out, name + "=hex(" + type + "):", bytes);
 }
 
-RegResult appendKey(RegistryStore& store, RegKey root, const std::string& path, std::string& out) {
-    RegKey key = 0;
-    if (const RegResult rc = store.openKey(root, path, kKeyRead, key); rc != kRegOk) return rc;
-    KeyCloser closer(store, key);
-    std::vector<NamedValue> values;
-    std::vector<std::string> children;
-    if (const RegResult rc = readValues(store, key, values); rc != kRegOk) return rc;
-    if (const RegResult rc = readSubKeyNames(store, key, children); rc != kRegOk) return rc;
-
-    out += "[" + std::string(rootLongName(root)) + (path.empty() ? "" : "\\" + path) + "]";
-    out += kNewLine;
-    for (const NamedValue& v : values) appendValue(out, v);
-    out += kNewLine;
-    for (const std::string& child : children) {
-        if (const RegResult rc = appendKey(store, root, path.empty() ? child : path + "\\" + child, out); rc != kRegOk)
-            return rc;
-    }
-    return kRegOk;
-}
-
 }  // namespace
 
 RegResult exportRegText(RegistryStore& store, RegKey root, const std::string& path, std::string& text) {
     std::string out = "Windows Registry Editor Version 5.00";
     out += kNewLine;
     out += kNewLine;
-    if (const RegResult rc = appendKey(store, root, path, out); rc != kRegOk) return rc;
+    const RegResult rc = visitTree(store, root, path, [&](const std::string& at, std::vector<NamedValue>& values) {
+        out += "[" + std::string(rootLongName(root)) + (at.empty() ? "" : "\\" + at) + "]";
+        out += kNewLine;
+        for (const NamedValue& v : values) appendValue(out, v);
+        out += kNewLine;
+    });
+    if (rc != kRegOk) return rc;
     text = std::move(out);
     return kRegOk;
 }

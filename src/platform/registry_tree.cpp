@@ -24,6 +24,24 @@ RegResult readSubKeyNames(RegistryStore& store, RegKey key, std::vector<std::str
     }
 }
 
+RegResult visitTree(RegistryStore& store, RegKey root, const std::string& path, const TreeVisitor& visit) {
+    std::vector<std::string> children;
+    {
+        RegKey key = 0;
+        if (const RegResult rc = store.openKey(root, path, kKeyRead, key); rc != kRegOk) return rc;
+        KeyCloser closer(store, key);
+        std::vector<NamedValue> values;
+        if (const RegResult rc = readValues(store, key, values); rc != kRegOk) return rc;
+        if (const RegResult rc = readSubKeyNames(store, key, children); rc != kRegOk) return rc;
+        visit(path, values);
+    }
+    for (const std::string& child : children) {
+        const RegResult rc = visitTree(store, root, path.empty() ? child : path + "\\" + child, visit);
+        if (rc != kRegOk) return rc;
+    }
+    return kRegOk;
+}
+
 RegResult deleteTree(RegistryStore& store, RegKey parent, const std::string& path) {
     std::vector<std::string> children;
     {

@@ -4,6 +4,7 @@
 
 #include "registry_store.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ RegResult deleteTree(RegistryStore& store, RegKey parent, const std::string& pat
 RegResult readValues(RegistryStore& store, RegKey key, std::vector<NamedValue>& out);
 // The names of an open key's direct subkeys, in the store's order.
 RegResult readSubKeyNames(RegistryStore& store, RegKey key, std::vector<std::string>& out);
+
+// Calls `visit` for root\path and every key below it, parents first and subkeys in the store's
+// order, with the key's path below the root and its values. Stops at the first failure.
+using TreeVisitor = std::function<void(const std::string& path, std::vector<NamedValue>& values)>;
+RegResult visitTree(RegistryStore& store, RegKey root, const std::string& path, const TreeVisitor& visit);
 
 // Closes a handle when it goes out of scope.
 class KeyCloser {

@@ -7,6 +7,7 @@
 #include "platform/registry_names.h"
 #include "platform/registry_roots.h"
 #include "platform/registry_tree.h"
+#include "platform/utf8_path.h"
 
 #include <cctype>
 #include <filesystem>
@@ -248,13 +249,14 @@ public:
         const auto rooted = key(a);
         if (!rooted) return syntaxError("Ungültiger Schlüsselname \"" + a.positional[0] + "\".");
         const std::string& file = a.positional[1];
+        const std::filesystem::path target = utf8Path(file);
         std::string text;
         if (const RegResult rc = exportRegText(store_, rooted->root, rooted->path, text); rc != kRegOk)
             return storeFailure(rc);
         if (namesStoreFile(file))
             return failure("FEHLER: " + file + " ist eine Datei der Registrierungsdatenbank und wird nicht überschrieben.");
         std::error_code ec;
-        if (std::filesystem::exists(file, ec) && !a.overwrite &&
+        if (std::filesystem::exists(target, ec) && !a.overwrite &&
             !confirm("Die Datei " + file + " ist bereits vorhanden. Überschreiben"))
             return 1;
         // Written beside the target first, so that a failed write leaves the old file intact. The
@@ -269,9 +271,9 @@ public:
             if (writeFileNoFollow(name.str(), bytes, FileWrite::CreateNew, false)) temporary = name.str();
         }
         if (temporary.empty()) return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
-        std::filesystem::rename(temporary, file, ec);
+        std::filesystem::rename(utf8Path(temporary), target, ec);
         if (ec) {
-            std::filesystem::remove(temporary, ec);
+            std::filesystem::remove(utf8Path(temporary), ec);
             return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
         }
         out_ << kDone << "\n";
@@ -286,9 +288,9 @@ public:
         if (namesStoreFile(file))
             return failure("FEHLER: " + file + " ist eine Datei der Registrierungsdatenbank, keine .reg-Datei. Es wurde nichts geändert.");
         std::error_code ec;
-        if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec))
+        if (std::filesystem::exists(utf8Path(file), ec) && !std::filesystem::is_regular_file(utf8Path(file), ec))
             return failure("FEHLER: " + file + " ist keine gewöhnliche Datei. Es wurde nichts geändert.");
-        std::ifstream stream(file, std::ios::binary);
+        std::ifstream stream(utf8Path(file), std::ios::binary);
         if (!stream) return failure("FEHLER: Die Datei " + file + " kann nicht gelesen werden.");
         const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
         const RegFileParse parsed = parseRegFile(bytes);
@@ -299,7 +301,9 @@ public:
         if (applied.result != kRegOk) {
             const std::string why = applied.result == kRegAccessDenied ? "Zugriff verweigert"
                                                                         : "Fehler " + std::to_string(applied.result);
-            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". Es wurde nichts geändert.");
+            return failure("FEHLER: " + why + " bei " + applied.failedKey + ". " +
+                           (applied.rolledBack ? "Es wurde nichts geändert."
+                                               : "Nicht alle Änderungen davor konnten zurückgenommen werden."));
         }
         out_ << kDone << "\n";
         return 0;
@@ -310,11 +314,11 @@ private:
     bool namesStoreFile(const std::string& file) const {
         namespace fs = std::filesystem;
         std::error_code ec;
-        const fs::path wanted = fs::weakly_canonical(fs::absolute(file, ec), ec);
+        const fs::path wanted = fs::weakly_canonical(fs::absolute(utf8Path(file), ec), ec);
         for (const std::string& own : store_.dataFiles()) {
             std::error_code same, canonical;
-            if (fs::equivalent(file, own, same) && !same) return true;
-            const fs::path ownPath = fs::weakly_canonical(fs::absolute(own, canonical), canonical);
+            if (fs::equivalent(utf8Path(file), utf8Path(own), same) && !same) return true;
+            const fs::path ownPath = fs::weakly_canonical(fs::absolute(utf8Path(own), canonical), canonical);
             if (!ec && !canonical && ownPath == wanted) return true;
         }
         return false;

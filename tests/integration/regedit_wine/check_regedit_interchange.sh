@@ -2,7 +2,8 @@
 # .reg files against a real client, Wine's own regedit, in the Wine prefix of the Windows build:
 #   a. zwreg.exe export of a key and regedit /E of the same key are the same file;
 #   b. a file written by the Linux zwreg imports with regedit /S and exports back the same;
-#   c. a file exported by regedit /E imports into the embedded store and exports back the same.
+#   c. a file exported by regedit /E imports into the embedded store and exports back the same;
+#   d. German letters in zwreg.exe's arguments (key, value, data, file name) arrive intact.
 # The fixture every_type.reg.txt holds a value of every type and nested keys; it is imported
 # into Wine's registry (a) and, through the Linux zwreg, into a fresh embedded store (b).
 #
@@ -22,6 +23,8 @@
 #   - REG_DWORD data that is not 4 bytes long: Wine's regedit exports it as a dword of
 #     whatever follows in memory (our writer keeps it as hex(4)).
 set -euo pipefail
+# Wine turns the arguments into Windows text by the locale's character set.
+export LC_ALL=C.UTF-8
 zwreg_exe=$1 zwreg_linux=$2 wine_run=$3 prefix=$4
 here=$(cd "$(dirname "$0")" && pwd)
 key='HKEY_CURRENT_USER\Software\Zunderwerk Austausch'
@@ -78,6 +81,15 @@ same "$work/linux.reg" "$work/linux-back.reg" "Linux zwreg export -> regedit /S 
 zwreg_linux c import "$work/regedit.reg"
 zwreg_linux c export "$key" "$work/regedit-back.reg" /y
 same "$work/regedit.reg" "$work/regedit-back.reg" "regedit /E -> Linux zwreg import -> export"
+
+# d. Windows hands main() its arguments in the ANSI code page; zwreg.exe must read them whole.
+zwreg_exe add "$key\\Größe" /v "Maß" /d "Über" /f
+regedit /E "$(windows_path "$work/args.reg")" "$key\\Größe"
+printf 'Windows Registry Editor Version 5.00\n\n[%s\\Größe]\n"Maß"="Über"\n\n' "$key" >"$work/args.txt"
+as_reg_file "$work/args.txt" "$work/args-expected.reg"
+same "$work/args-expected.reg" "$work/args.reg" "zwreg.exe add with German letters in its arguments"
+zwreg_exe export "$key\\Größe" "$(windows_path "$work/Größe.reg")" /y
+same "$work/args.reg" "$work/Größe.reg" "zwreg.exe export to a file named with German letters"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures .reg check(s) against Wine's regedit failed" >&2

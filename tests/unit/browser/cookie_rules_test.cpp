@@ -1,6 +1,6 @@
 // The cookie rules as the registry holds them: reading in enumeration order, the rule of each
 // default value, and the three changes.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "browser/cookie_rules.h"
 #include "tweak/registry.h"
@@ -16,7 +16,7 @@ using browser::CookieSite;
 using browser::cookieSiteKey;
 using browser::readCookieRules;
 
-using CookieRules = FreshStore;
+using CookieRules = RegistryStoreTest;
 
 TEST_F(CookieRules, NoKeyGivesNoSites)
 {

@@ -1,5 +1,5 @@
 // The toolbar picture settings: what the mirror sees, what a write leaves, the notice text.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "browser/toolbar_pictures.h"
 #include "tweak/registry.h"
@@ -9,7 +9,7 @@ namespace {
 
 using browser::ToolbarPicture;
 
-using ToolbarPictures = FreshStore;
+using ToolbarPictures = RegistryStoreTest;
 
 TEST_F(ToolbarPictures, RowsFollowTheirSettings)
 {

@@ -1,5 +1,6 @@
 // Reading and writing .reg files: every value form, both versions and encodings, malformed
 // files refused with their line, all-or-nothing import and the export round trip.
+#include "refusing_registry_store.h"
 #include "registry_test_store.h"
 
 #include "platform/reg_file.h"
@@ -207,6 +208,37 @@ TEST_F(RegFileStore, ImportIsAllOrNothing) {
     const std::string keep = exported(kHkeyCurrentUser, "Software\\Keep");
     EXPECT_NE(keep.find("\"v\"=\"old\""), std::string::npos) << keep;
     EXPECT_EQ(keep.find("\"w\""), std::string::npos) << keep;
+}
+
+// Without transactions (the real registry) the changes made before a failure are taken back
+// one by one: changed and removed values, a removed tree, a new branch.
+TEST_F(RegFileStore, ImportTakesBackWhatItDidBeforeAFailure) {
+    put(kHkeyCurrentUser, "Software\\Keep", "v", kRegSz, {'o', 'l', 'd'});
+    put(kHkeyCurrentUser, "Software\\Keep", "gone", kRegBinary, {1, 2});
+    put(kHkeyCurrentUser, "Software\\Tree\\Deep", "x", kRegDword, {1, 0, 0, 0});
+    put(kHkeyCurrentUser, "Software\\Tree", "", kRegSz, {'t', 0});
+    const std::string before = exported(kHkeyCurrentUser, "Software");
+    const RegFileParse parsed = parseRegFile(
+        "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Keep]\n\"v\"=\"new\"\n\"w\"=dword:1\n\"gone\"=-\n"
+        "[-HKEY_CURRENT_USER\\Software\\Tree]\n[HKEY_CURRENT_USER\\Software\\Neu\\A\\B]\n\"n\"=\"1\"\n"
+        "[HKEY_CURRENT_USER\\Software\\Keep]\n\"v\"=-\n\"boom\"=\"x\"\n");
+    ASSERT_TRUE(parsed.ok());
+
+    test::RefusingRegistryStore refusing(store());
+    refusing.refusedValueName = "boom";
+    const RegFileApply applied = applyRegFile(refusing, parsed.keys);
+    EXPECT_EQ(applied.result, kRegAccessDenied);
+    EXPECT_EQ(applied.failedKey, "HKEY_CURRENT_USER\\Software\\Keep");
+    EXPECT_TRUE(applied.rolledBack);
+    EXPECT_EQ(exported(kHkeyCurrentUser, "Software"), before);
+
+    // When taking back fails too, the result says so.
+    refusing.refuseKeyDeletion = true;
+    const RegFileParse branch = parseRegFile("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Neu]\n\"boom\"=\"x\"\n");
+    ASSERT_TRUE(branch.ok());
+    const RegFileApply stuck = applyRegFile(refusing, branch.keys);
+    EXPECT_EQ(stuck.result, kRegAccessDenied);
+    EXPECT_FALSE(stuck.rolledBack);
 }
 
 TEST_F(RegFileStore, DeletionsInAFileRemoveTreesAndValues) {

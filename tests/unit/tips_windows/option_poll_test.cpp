@@ -1,6 +1,6 @@
 // One poll tick of the option boxes on a real store: row order, the tick ending at the first
 // Number reading of a non-number, and the rules of the two windows.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "tips/option_boxes.h"
 
@@ -9,7 +9,7 @@
 namespace zw::test {
 namespace {
 
-using OptionPoll = FreshStore;
+using OptionPoll = RegistryStoreTest;
 
 const std::string kPrefs = "Software\\Microsoft\\MediaPlayer\\Preferences";
 const std::string kTime = "SYSTEM\\CurrentControlSet\\Services\\W32Time\\Parameters";

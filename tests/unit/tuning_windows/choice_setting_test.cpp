@@ -1,6 +1,6 @@
 // The disc cache and shutdown settings on a real store: which button a stored value disables,
 // and what each button writes.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "tuning/disc_cache.h"
 #include "tuning/shutdown_tuning.h"
@@ -14,7 +14,7 @@ namespace {
 
 using platform::RegType;
 
-class ChoiceSettings : public test::FreshStore {
+class ChoiceSettings : public test::RegistryStoreTest {
 protected:
     // Stores raw data of any type, as another program might.
     void put(const Probe& at, RegType type, std::string_view data)

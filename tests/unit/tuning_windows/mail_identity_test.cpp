@@ -1,6 +1,6 @@
 // The splash switch follows the last identity that the enumeration returns, and writes
 // nothing while there is no identity.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "tuning/mail_identity.h"
 
@@ -9,7 +9,7 @@
 namespace zw {
 namespace {
 
-class MailIdentity : public test::FreshStore {
+class MailIdentity : public test::RegistryStoreTest {
 protected:
     static std::string noSplash(const std::string& identity)
     {

@@ -1,6 +1,6 @@
 // The value entry windows: the connection count check, and what load and "Ändern" read and
 // store.
-#include "fresh_store.h"
+#include "registry_test_store.h"
 
 #include "tuning/value_entry.h"
 
@@ -36,7 +36,7 @@ TEST(ConnectionCount, AcceptsOnlyWholeNumbersFromZeroTo2147483647)
         EXPECT_EQ(parseConnectionCount(c.typed), c.count) << '"' << c.typed << '"';
 }
 
-class ValueEntry : public test::FreshStore {
+class ValueEntry : public test::RegistryStoreTest {
 protected:
     // The stored type of a value below HKCU, or nothing when it is missing.
     std::optional<platform::RegType> typeOf(const char* key, const char* name)

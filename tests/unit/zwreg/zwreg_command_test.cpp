@@ -1,5 +1,6 @@
 // The registry tool's commands in-process, on a fresh store: what they print, what they store
 // and how they refuse.
+#include "refusing_registry_store.h"
 #include "registry_test_store.h"
 #include "temp_folder.h"
 
@@ -26,10 +27,11 @@ protected:
         int code;
         std::string out, err;
     };
-    Run run(std::vector<std::string> args, const std::string& answers = "") {
+    Run run(std::vector<std::string> args, const std::string& answers = "") { return runOn(store(), args, answers); }
+    static Run runOn(RegistryStore& on, std::vector<std::string> args, const std::string& answers = "") {
         std::istringstream in(answers);
         std::ostringstream out, err;
-        const int code = zwreg::runCommand(args, store(), in, out, err);
+        const int code = zwreg::runCommand(args, on, in, out, err);
         return {code, out.str(), err.str()};
     }
     std::optional<std::pair<RegType, Bytes>> stored(RegKey root, const std::string& path, const std::string& name) {
@@ -214,6 +216,25 @@ TEST_F(Zwreg, ExportWritesUtf16AndImportRefusesAMalformedFileWhole) {
     EXPECT_EQ(exported("Software\\Ex"), before);
 
     EXPECT_EQ(run({"import", folder_.file("missing.reg")}).code, 1);
+}
+
+TEST_F(Zwreg, ImportSaysWhetherAFailureLeftChangesBehind) {
+    Registry::SetStringValue(1, "Software\\Imp", "v", "alt");
+    const std::string file = folder_.file("imp.reg");
+    std::ofstream(file) << "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Imp]\n\"v\"=\"neu\"\n"
+                           "[HKEY_CURRENT_USER\\Software\\Imp\\Neu]\n\"boom\"=\"x\"\n";
+    test::RefusingRegistryStore refusing(store());
+    refusing.refusedValueName = "boom";
+    Run r = runOn(refusing, {"import", file});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err,
+              "FEHLER: Zugriff verweigert bei HKEY_CURRENT_USER\\Software\\Imp\\Neu. Es wurde nichts geändert.\n");
+    EXPECT_EQ(Registry::GetValueText(1, "Software\\Imp", "v"), "alt");
+
+    refusing.refuseKeyDeletion = true;
+    r = runOn(refusing, {"import", file});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("Nicht alle Änderungen davor konnten zurückgenommen werden."), std::string::npos) << r.err;
 }
 
 TEST_F(Zwreg, BadArgumentsGetTheUsageHint) {
