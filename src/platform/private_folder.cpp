@@ -1,7 +1,7 @@
 #include "private_folder.h"
 
 #ifdef _WIN32
-#include <filesystem>
+#include "utf8_path.h"
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -38,8 +38,8 @@ FolderCheck securePrivateFolder(const std::string& path, bool create) {
     check.folder = path;
 #ifdef _WIN32
     std::error_code error;
-    if (create) std::filesystem::create_directory(path, error);
-    check.state = std::filesystem::is_directory(path, error) ? FolderState::Private : FolderState::Missing;
+    if (create) std::filesystem::create_directory(utf8Path(path), error);
+    check.state = std::filesystem::is_directory(utf8Path(path), error) ? FolderState::Private : FolderState::Missing;
     return check;
 #else
     bool created = false;
