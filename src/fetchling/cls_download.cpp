@@ -62,6 +62,8 @@ void clsDownload::Advise(__clsDownload* sink) { sink_ = sink; }
 
 std::int32_t clsDownload::StatusCode() { return state_.statusCode(); }
 
+bool clsDownload::Failed() { return state_.failed(); }
+
 bool clsDownload::DoDownload(const char* strURL, const char* strLocalFile) {
     if (!QCoreApplication::instance()) {
         showErrorBox(kErrNotInitialised, "Es läuft keine Ereignisschleife, die die Verbindung bedienen könnte.");

@@ -28,6 +28,7 @@ public:
     void AbortDownload() override;
     std::int32_t StatusCode() override;
     void Advise(__clsDownload* sink) override;
+    bool Failed() override;
 
 private:
     ~clsDownload();

@@ -42,6 +42,7 @@ void DownloadState::begin(std::string localFile) {
     localFile_ = std::move(localFile);
     finished_ = false;
     headerSeen_ = false;
+    failed_ = false;
     bytesLoaded_ = 0;
 }
 
@@ -49,12 +50,13 @@ DownloadState::Outcome DownloadState::receive(std::string_view block) {
     if (parser_.passesThrough()) return store(block);
     body_.clear();
     parser_.feed(block, body_);
-    if (parser_.failed()) return {.failed = true};
+    if (parser_.failed()) return failure();
     if (!parser_.headerDone()) return {};  // the header is still being gathered
     return store(body_);
 }
 
 DownloadState::Outcome DownloadState::close() {
+    if (failed_) return {};
     Outcome out;
     body_.clear();
     parser_.finish(body_);
@@ -62,7 +64,10 @@ DownloadState::Outcome DownloadState::close() {
         out = store(body_);
         if (out.failed) return out;
     }
-    if (!finished_ && !parser_.failed()) {
+    // A chunked body that the connection cut before its last chunk is incomplete: it must not
+    // be reported as finished.
+    if (parser_.chunked() && !parser_.chunkedComplete()) return failure();
+    if (!finished_) {
         finished_ = true;
         out.finished = true;
     }
@@ -77,9 +82,14 @@ DownloadState::Outcome DownloadState::store(std::string_view body) {
         else if (parser_.contentLength() && !parser_.chunked())
             announcedSize_ = *parser_.contentLength();
     }
-    if (!appendToFile(localFile_, body)) return {.failed = true};
+    if (!appendToFile(localFile_, body)) return failure();
     bytesLoaded_ += static_cast<std::int64_t>(body.size());
     return {.progress = true};
+}
+
+DownloadState::Outcome DownloadState::failure() {
+    failed_ = true;
+    return {.failed = true};
 }
 
 std::int32_t DownloadState::bytesLoaded() const {

@@ -39,15 +39,19 @@ public:
     int statusCode() const { return parser_.statusCode(); }
     bool finished() const { return finished_; }
     bool headerSeen() const { return headerSeen_; }
+    // A block or the end of the connection led to a failure: the download cannot go on.
+    bool failed() const { return failed_; }
     const std::string& localFile() const { return localFile_; }
 
 private:
     Outcome store(std::string_view body);
+    Outcome failure();
 
     ResponseParser parser_;
     std::string localFile_;
     bool finished_ = false;
     bool headerSeen_ = false;
+    bool failed_ = false;
     std::int64_t bytesLoaded_ = 0;
     std::int32_t announcedSize_ = 0;  // belongs to the object: a new download keeps it
     std::string body_;                // reused buffer for the decoded bytes of one block

@@ -75,6 +75,10 @@ public:
     virtual std::int32_t StatusCode() = 0;
     // Connects the client's event sink (nullptr disconnects); replaces an earlier one.
     virtual void Advise(__clsDownload* sink) = 0;
+    // The current download was ended by the component itself, without a further event, because
+    // its answer could not be stored (a header beyond its limit, a broken chunk, a write that
+    // failed). A client that supervises its download asks this to report the failure.
+    virtual bool Failed() = 0;
 
 protected:
     ~_clsDownload() = default;

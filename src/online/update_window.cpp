@@ -311,6 +311,11 @@ void UpdateWindow::cmdUnload_Click() { closeWindow(); }
 void UpdateWindow::Timer1_Timer()
 {
     if (txtStatus_->text() != q(text::kPleaseWait)) {
+        // The component ends a download whose answer it cannot store without an event; the
+        // tick reports it instead of leaving a download on screen that never moves again.
+        if (downloading_ && FileDownload && FileDownload->Failed()) {
+            downloadFailed();
+        }
         return;
     }
     box(text::kTimeout, text::kTimeoutTitle, MsgIcon::Information);
@@ -344,6 +349,15 @@ void UpdateWindow::Finished()
     }
     box(text::kFinishedBox, text::kFinishedBoxTitle, MsgIcon::Information);
     box(text::kDeleteOldVersion, text::kDeleteOldVersionTitle, MsgIcon::None);
+}
+
+void UpdateWindow::downloadFailed()
+{
+    dropDownload(false);   // the component has already closed its connection
+    txtStatus_->setText(q(text::kAborted));
+    setIdle(true);
+    Timer1_->stop();
+    box(text::kTransferFailed, text::kTransferFailedTitle, MsgIcon::Information);
 }
 
 void UpdateWindow::DrawProgress(ProgressPicture* picture, long value, long minimum, long maximum, bool showPercent)

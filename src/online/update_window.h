@@ -71,6 +71,8 @@ private:
     void unloadSplash();
     void setIdle(bool idle);
     void dropDownload(bool abort);
+    // The component ended the running download by itself: report it and return to idle.
+    void downloadFailed();
 
     QPushButton* cmdCheckForUpdate_ = nullptr;
     QPushButton* cmdServerMessage_ = nullptr;

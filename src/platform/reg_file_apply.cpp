@@ -47,6 +47,13 @@ RegResult snapshotTree(RegistryStore& store, RegKey root, const std::string& pat
     });
 }
 
+bool keyExists(RegistryStore& store, RegKey root, const std::string& path) {
+    RegKey key = 0;
+    if (store.openKey(root, path, kKeyRead, key) != kRegOk) return false;
+    store.closeKey(key);
+    return true;
+}
+
 // The shortest leading part of `path` that does not exist yet; empty when the key exists.
 RegResult firstMissingKey(RegistryStore& store, RegKey root, const std::string& path, std::string& missing) {
     missing.clear();
@@ -74,6 +81,12 @@ RegResult removeKey(RegistryStore& store, const RegFileKey& key, UndoLog* undo) 
     }
     const RegResult rc = deleteTree(store, key.root, key.path);
     if (rc == kRegFileNotFound) return kRegOk;
+    if (rc != kRegOk && undo) {
+        // Part of the tree may be gone already (it goes deepest first): that part comes back.
+        for (RegFileKey& step : tree) {
+            if (!keyExists(store, step.root, step.path)) undo->push_back(std::move(step));
+        }
+    }
     if (rc != kRegOk) return rc;
     if (undo) undo->insert(undo->end(), tree.begin(), tree.end());
     return kRegOk;

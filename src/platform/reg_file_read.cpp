@@ -91,6 +91,9 @@ private:
         if (problem = keyPathProblem(rooted->path); !problem.empty()) return fail(problem);
         key.root = rooted->root;
         key.path = rooted->path;
+        // Deleting a whole root would empty it (regedit refuses this too).
+        if (key.remove && key.path.find_first_not_of('\\') == std::string::npos)
+            return fail("Ein Stammschlüssel kann nicht gelöscht werden.");
         result.keys.push_back(std::move(key));
         return true;
     }

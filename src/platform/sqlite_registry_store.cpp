@@ -343,12 +343,6 @@ SqliteRegistryStore::OpenResult SqliteRegistryStore::open(const std::string& pat
     if (rc != SQLITE_OK) return fail(rc);
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 10000);
-    // A commit is complete once its pages are in the write-ahead log, so a change survives the
-    // end of the process that made it, even a killed one; the log reaches the disk at the next
-    // checkpoint (every 1000 pages), as the registry's own lazy flush does. The last connection
-    // leaves the log for the next one instead of copying it back on close: that copy cost every
-    // short-lived writer (a zwreg command) two waits for the disk.
-    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     if ((rc = exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; "
                        "PRAGMA journal_size_limit=4194304;")) != SQLITE_OK)
         return fail(rc);
@@ -450,6 +444,13 @@ SqliteRegistryStore::OpenResult SqliteRegistryStore::open(const std::string& pat
         exec(db, "ROLLBACK");
         return fail(rc);
     }
+    // A commit is complete once its pages are in the write-ahead log, so a change survives the
+    // end of the process that made it, even a killed one; the log reaches the disk at the next
+    // checkpoint (every 1000 pages), as the registry's own lazy flush does. The last connection
+    // of a store in use leaves the log for the next one instead of copying it back on close:
+    // that copy cost every short-lived writer (a zwreg command) two waits for the disk. A
+    // connection that failed to open closes as usual.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     result.store = std::move(store);
     result.status = created ? OpenStatus::Created : OpenStatus::Opened;
     return result;

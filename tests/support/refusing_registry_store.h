@@ -14,7 +14,8 @@ public:
     explicit RefusingRegistryStore(platform::RegistryStore& inner) : inner_(inner) {}
 
     std::string refusedValueName;  // setting a value of this name is denied
-    bool refuseKeyDeletion = false;
+    bool refuseKeyDeletion = false;  // deleting any key is denied
+    std::string refusedKeyName;      // deleting a key whose last name is this is denied
 
     platform::RegResult openKey(platform::RegKey parent, std::string_view subKey, platform::RegAccess access,
                                 platform::RegKey& out) override {
@@ -38,7 +39,9 @@ public:
         return inner_.deleteValue(key, name);
     }
     platform::RegResult deleteKey(platform::RegKey parent, std::string_view subKey) override {
-        if (refuseKeyDeletion) return platform::kRegAccessDenied;
+        const std::size_t slash = subKey.rfind('\\');
+        const std::string_view last = slash == std::string_view::npos ? subKey : subKey.substr(slash + 1);
+        if (refuseKeyDeletion || (!refusedKeyName.empty() && last == refusedKeyName)) return platform::kRegAccessDenied;
         return inner_.deleteKey(parent, subKey);
     }
     platform::RegResult enumKey(platform::RegKey key, std::uint32_t index, std::string& name) override {

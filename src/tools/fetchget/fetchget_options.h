@@ -25,7 +25,8 @@ inline constexpr char kUsage[] =
     "Aufruf: fetchget [--timeout SEKUNDEN] URL DATEI\n"
     "Lädt URL über die Komponente Fetchling (clsDownload) in DATEI und zeigt jedes Ereignis\n"
     "auf einer eigenen Zeile: Start, Progress <geladen> <Größe>, Finished, Status <Code>.\n"
-    "Ende: 0 nach Finished, 1 wenn der Download nicht startet, 2 nach Ablauf von --timeout\n"
+    "Ende: 0 nach Finished, 1 wenn der Download nicht startet oder die Antwort nicht\n"
+    "gespeichert werden kann, 2 nach Ablauf von --timeout\n"
     "ohne Finished, 64 bei falschem Aufruf.\n";
 
 }  // namespace fetchget

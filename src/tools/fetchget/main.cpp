@@ -98,6 +98,16 @@ int main(int argc, char** argv) {
     download->Advise(&printer);
     if (!download->DoDownload(options.url.c_str(), options.file.c_str())) return kExitFailed;
 
+    // The component ends a download whose answer it cannot store without an event.
+    QTimer failureCheck;
+    QObject::connect(&failureCheck, &QTimer::timeout, app.get(), [&] {
+        if (!download || !download->Failed()) return;
+        std::cout.flush();
+        std::cerr << "fetchget: die Antwort des Servers kann nicht gespeichert werden\n";
+        QCoreApplication::exit(kExitFailed);
+    });
+    failureCheck.start(100);
+
     if (options.timeoutSeconds) {
         QTimer::singleShot(static_cast<int>(*options.timeoutSeconds * 1000), app.get(), [&] {
             if (download) download->AbortDownload();

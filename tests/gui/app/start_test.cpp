@@ -15,6 +15,7 @@
 #include "tweak/registry.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QAbstractButton>
 #include <QDir>
@@ -47,6 +48,13 @@ protected:
             auto opened = platform::SqliteRegistryStore::open(storePath().toStdString(), platform::seedDefaultHive);
             EXPECT_TRUE(opened.store) << opened.detail;
         }
+        // The program leaves its latest changes in the write-ahead log beside the file; a plain
+        // connection folds them into the file on closing, so that the file alone is the store.
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(storePath().toLocal8Bit().constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        EXPECT_FALSE(QFile::exists(storePath() + "-wal"));
         QFile file(storePath());
         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
         QByteArray bytes = file.readAll();

@@ -7,6 +7,7 @@
 #include "update_window_fixture.h"
 
 #include "fetchling/fetchling.h"
+#include "integration/fetchling/feeding_server.h"
 #include "platform/component_loader.h"
 #include "platform/registry_access.h"
 #include "platform/sqlite_registry_store.h"
@@ -281,6 +282,43 @@ private slots:
         idleControls();
     }
 
+    // The header arrives one byte a second and never completes, so no Progress comes: the
+    // window's time-out ends the download and the connection.
+    void trickledHeaderTimesOut()
+    {
+        FeedingServer trickling("HTTP/1.1 200 OK\r\n", FeedingServer::Feed::Trickle, "X-Slow: 1\r\n");
+        const QTimer* timer1 = startAgainst(trickling);
+        QVERIFY(timer1);
+        QTRY_COMPARE_WITH_TIMEOUT(fakes->dialogs.messages.size(), 1, 15000);
+        QCOMPARE(fakes->dialogs.messages[0].title, QStringLiteral("Fehler bei der Übertragung!"));
+        QCOMPARE(lineEdit("txtStatus")->text(), QStringLiteral("Download abgebrochen..."));
+        QVERIFY(!timer1->isActive());
+        idleControls();
+        QVERIFY(trickling.bytesSent() > 17);   // the trickle was under way
+        QTRY_VERIFY(trickling.clientClosed());
+    }
+
+    // After the header (Progress 0 of 0) a chunk size line that is no number arrives byte by
+    // byte: the component ends the download by itself without an event, and the window's next
+    // tick reports the failed transfer instead of showing a download that never moves again.
+    void downloadTheComponentGaveUpOnIsReported()
+    {
+        FeedingServer breaking("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", FeedingServer::Feed::Trickle,
+                               "zz\r\n", 200);
+        const QTimer* timer1 = startAgainst(breaking);
+        QVERIFY(timer1);
+        QTRY_COMPARE_WITH_TIMEOUT(lineEdit("txtStatus")->text(), QStringLiteral("0 Bytes von 0"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(breaking.clientClosed(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fakes->dialogs.messages.size(), 1, 15000);
+        QCOMPARE(fakes->dialogs.messages[0].text,
+                 QStringLiteral("Leider ist bei der Übertragung ein Fehler aufgetreten. Bitte versuchen Sie es erneut!"));
+        QCOMPARE(fakes->dialogs.messages[0].title, QStringLiteral("Fehler..."));
+        QCOMPARE(lineEdit("txtStatus")->text(), QStringLiteral("Download abgebrochen..."));
+        QVERIFY(!timer1->isActive());
+        QVERIFY(!window->downloading());
+        idleControls();
+    }
+
     void truncatedDownloadIsAnError()
     {
         RawServer truncating(RawServer::partialAnswer(1000, 300), RawServer::Then::Close);
@@ -324,6 +362,23 @@ private slots:
     }
 
 private:
+    using FeedingServer = fetchling::test::FeedingServer;
+
+    // Starts the archive download from `server` with Timer1 shortened to 2.5 s; the timer when
+    // the download is under way, else none.
+    const QTimer* startAgainst(const FeedingServer& server)
+    {
+        if (!server.listening()) {
+            return nullptr;
+        }
+        qputenv("ZUNDERWERK_SERVER", QByteArray::fromStdString(server.url("")));
+        auto* timer1 = window->findChild<QTimer*>("Timer1");
+        timer1->setInterval(2500);
+        lineEdit("txtLokalFile")->setText(scratch.filePath("fed.zip"));
+        click("cmdDownload");
+        return window->downloading() && timer1->isActive() ? timer1 : nullptr;
+    }
+
     void splashGone()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -71,7 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
         ResponseCase{"ErrorPage", {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"}, "not found",
                      {"Start", "Progress 9 9", "Finished"}, 404},
         ResponseCase{"NoStatusLine", {"just text"}, "just text", {"Start", "Progress 9 0", "Finished"}, 0},
-        ResponseCase{"EmptyBody", {"HTTP/1.1 204 No Content\r\n\r\n"}, "", {"Start", "Progress 0 0", "Finished"}, 204}),
+        ResponseCase{"EmptyBody", {"HTTP/1.1 204 No Content\r\n\r\n"}, "", {"Start", "Progress 0 0", "Finished"}, 204},
+        // A length beyond 2^31-1 is reported as 2^31-1; a negative one is no length.
+        ResponseCase{"LengthJustBeyond32Bits", {"HTTP/1.1 200 OK\r\nContent-Length: 2147483648\r\n\r\nabc"}, "abc",
+                     {"Start", "Progress 3 2147483647", "Finished"}, 200},
+        ResponseCase{"LengthOfThirtyDigits",
+                     {"HTTP/1.1 200 OK\r\nContent-Length: 123456789012345678901234567890\r\n\r\nabc"}, "abc",
+                     {"Start", "Progress 3 2147483647", "Finished"}, 200},
+        ResponseCase{"NegativeLength", {"HTTP/1.1 200 OK\r\nContent-Length: -2147483649\r\n\r\nabc"}, "abc",
+                     {"Start", "Progress 3 0", "Finished"}, 200}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DownloadTest, SendsFiveLinesWithThePortInTheHostLine) {
@@ -193,6 +201,22 @@ TEST_F(DownloadTest, BrokenChunkEndsTheDownloadWithoutFinished) {
     server_.send("zz\r\n");
     server_.close();
     EXPECT_EQ(events_.events, (Events{"Start", "Progress 3 0"}));
+    EXPECT_TRUE(object_->Failed());
+}
+
+// A chunked body cut by the server's close before its last chunk is no finished download.
+TEST_F(DownloadTest, ChunkedBodyCutShortIsAFailureNotAFinish) {
+    start(file());
+    play({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n9\r\nWiki"});
+    EXPECT_EQ(events_.events, (Events{"Start", "Progress 4 0"}));
+    EXPECT_TRUE(object_->Failed());
+    EXPECT_EQ(content(file()), "Wiki");
+    // The next download on the same object starts without the failure.
+    start(file("next.bin"));
+    EXPECT_FALSE(object_->Failed());
+    play({"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"});
+    ASSERT_TRUE(waitUntil([&] { return events_.has("Finished"); }));
+    EXPECT_FALSE(object_->Failed());
 }
 
 TEST_F(DownloadTest, RefusedConnectionRaisesNothingButTheOldFileIsGone) {

@@ -102,6 +102,29 @@ TEST_F(DownloadStateTest, UnwritableFileFailsTheDownload) {
     DownloadState s;
     s.begin((dir_ / "missing" / "out.bin").string());
     EXPECT_TRUE(s.receive("HTTP/1.1 200 OK\r\n\r\nabc").failed);
+    EXPECT_TRUE(s.failed());
+    EXPECT_FALSE(s.close().finished);
+}
+
+// A chunked body cut by the end of the connection before its last chunk is a failure, not a
+// finished download; the next download starts without the failure.
+TEST_F(DownloadStateTest, ChunkedBodyCutShortFails) {
+    DownloadState s;
+    s.begin(file_);
+    EXPECT_TRUE(s.receive("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nab").progress);
+    EXPECT_FALSE(s.failed());
+    const auto out = s.close();
+    EXPECT_TRUE(out.failed);
+    EXPECT_FALSE(out.finished);
+    EXPECT_TRUE(s.failed());
+    EXPECT_FALSE(s.close().finished);
+    EXPECT_EQ(fileContent(), "ab");
+
+    s.begin(folder_.file("next.bin"));
+    EXPECT_FALSE(s.failed());
+    s.receive("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nok\r\n0\r\n\r\n");
+    EXPECT_TRUE(s.close().finished);
+    EXPECT_FALSE(s.failed());
 }
 
 TEST_F(DownloadStateTest, PrepareDeletesAnExistingFileAndLeavesNone) {

@@ -106,6 +106,8 @@ TEST(RegFileRead, MalformedFilesNameTheirLine) {
         {"REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"a\" \"b\"\n", 3},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\A]\nname=\"b\"\n", 3},
         {"REGEDIT4\n[-HKEY_CURRENT_USER\\A]\n\"a\"=\"b\"\n", 3},
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\A]\n[-HKEY_CURRENT_USER]\n", 3},    // a whole root
+        {"REGEDIT4\n[-HKEY_LOCAL_MACHINE\\\\]\n", 2},
     };
     for (const auto& [file, line] : cases) {
         const RegFileParse parsed = parseRegFile(file);
@@ -231,6 +233,18 @@ TEST_F(RegFileStore, ImportTakesBackWhatItDidBeforeAFailure) {
     EXPECT_EQ(applied.failedKey, "HKEY_CURRENT_USER\\Software\\Keep");
     EXPECT_TRUE(applied.rolledBack);
     EXPECT_EQ(exported(kHkeyCurrentUser, "Software"), before);
+
+    // A tree whose deletion stops part-way gets back the keys already deleted.
+    put(kHkeyCurrentUser, "Software\\Tree\\Aber", "a", kRegSz, {'1', 0});
+    put(kHkeyCurrentUser, "Software\\Tree\\Zaun", "z", kRegSz, {'2', 0});
+    const std::string tree = exported(kHkeyCurrentUser, "Software");
+    refusing.refusedKeyName = "Zaun";
+    const RegFileParse removal = parseRegFile("REGEDIT4\n[-HKEY_CURRENT_USER\\Software\\Tree]\n");
+    ASSERT_TRUE(removal.ok());
+    const RegFileApply partly = applyRegFile(refusing, removal.keys);
+    EXPECT_EQ(partly.result, kRegAccessDenied);
+    EXPECT_TRUE(partly.rolledBack);
+    EXPECT_EQ(exported(kHkeyCurrentUser, "Software"), tree);
 
     // When taking back fails too, the result says so.
     refusing.refuseKeyDeletion = true;
