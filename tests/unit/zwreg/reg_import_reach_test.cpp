@@ -164,8 +164,8 @@ TEST_F(RegImportReach, ARefusedFileChangesNothingAndSaysWhy) {
         {"[HKEY_CURRENT_USER\\x]\r\n\"a" + kNul + "b\"=\"1\"", "NUL-Zeichen"},
         {"[HKEY_CURRENT_USER\\x]\r\n\"" + std::string(16384, 'v') + "\"=\"1\"", "länger als 16383 Zeichen"},
         // Roots and the key behind HKEY_CLASSES_ROOT cannot be deleted; the whole file is undone.
-        {"[HKEY_CURRENT_USER\\first]\r\n[-HKEY_LOCAL_MACHINE]", "Zugriff verweigert bei HKEY_LOCAL_MACHINE"},
-        {"[-HKEY_CLASSES_ROOT]", "Zugriff verweigert"},
+        {"[HKEY_CURRENT_USER\\first]\r\n[-HKEY_LOCAL_MACHINE]", "Ein Stammschlüssel kann nicht gelöscht werden"},
+        {"[-HKEY_CLASSES_ROOT]", "Ein Stammschlüssel kann nicht gelöscht werden"},
         {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\k]\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes]", "Zugriff verweigert"},
         // A good key before a bad one is not written either.
         {"[HKEY_CURRENT_USER\\good]\r\n\"a\"=\"1\"\r\n[\\\\host\\HKEY_CURRENT_USER\\x]", "Zeile 5"},
