@@ -27,11 +27,6 @@ unsigned modeOf(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;
 }
 
-std::string contentOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A user id that is not ours, for a folder someone else owns (needs the right to hand files over).
 constexpr uid_t kOtherUser = 65534;
 
@@ -105,7 +100,7 @@ TEST(FileWrite, NeverThroughALinkNorIntoAPipe) {
         EXPECT_FALSE(writeFileNoFollow(link, "neu", how, true));
         EXPECT_FALSE(writeFileNoFollow(link, "neu", how, false));
     }
-    EXPECT_EQ(contentOf(victim), "unverändert");
+    EXPECT_EQ(test::fileBytes(victim), "unverändert");
 
     // A pipe at the name would hold a writer until someone reads: refused at once instead.
     const std::string pipe = temp.file("pipe");
@@ -117,9 +112,9 @@ TEST(FileWrite, NeverThroughALinkNorIntoAPipe) {
     std::ofstream(file) << "alt und lang";
     ::chmod(file.c_str(), 0644);
     EXPECT_FALSE(writeFileNoFollow(file, "neu", FileWrite::CreateNew, false));
-    EXPECT_EQ(contentOf(file), "alt und lang");
+    EXPECT_EQ(test::fileBytes(file), "alt und lang");
     EXPECT_TRUE(writeFileNoFollow(file, "neu", FileWrite::Replace, true));
-    EXPECT_EQ(contentOf(file), "neu");
+    EXPECT_EQ(test::fileBytes(file), "neu");
     EXPECT_EQ(modeOf(file), 0600u);
 }
 
