@@ -4,8 +4,6 @@ namespace zw {
 
 namespace {
 
-constexpr HiveCode HKCU = 1;
-constexpr HiveCode HKLM = 2;
 constexpr ToggleState Applied = ToggleState::Applied;
 constexpr ToggleState Default = ToggleState::Default;
 constexpr std::optional<ToggleState> none;

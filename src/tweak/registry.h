@@ -14,6 +14,10 @@ namespace zw {
 // Small integer naming a registry root: 0 HKEY_CLASSES_ROOT, 1 HKEY_CURRENT_USER,
 // 2 HKEY_LOCAL_MACHINE, higher codes the further predefined roots in their order.
 using HiveCode = std::int16_t;
+// The three codes by the short names the tables use.
+inline constexpr HiveCode HKCR = 0;
+inline constexpr HiveCode HKCU = 1;
+inline constexpr HiveCode HKLM = 2;
 
 namespace Registry {
 

@@ -12,9 +12,6 @@
 namespace zw::test {
 namespace {
 
-constexpr HiveCode HKCR = 0;
-constexpr HiveCode HKCU = 1;
-constexpr HiveCode HKLM = 2;
 constexpr std::optional<ToggleState> Applied = ToggleState::Applied;
 constexpr std::optional<ToggleState> Default = ToggleState::Default;
 constexpr std::optional<ToggleState> keeps = std::nullopt;  // the poll leaves the buttons
