@@ -4,6 +4,7 @@
 #include "tuning/mail_identity.h"
 #include "tuning/tweak_actions.h"
 #include "tuning/window_pictures.h"
+#include "tweak/write_outcome.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -67,7 +68,11 @@ void RegOutlookSplash::write(bool apply)
                                                  platform::MsgIcon::Exclamation);
         return;
     }
-    writeAndConfirm(*this, [apply] { writeOutlookSplash(apply); });
+    writeAndConfirm(*this, [apply] {
+        // The identity may have gone since the check above: then nothing was written.
+        if (!writeOutlookSplash(apply))
+            Registry::WriteOutcome::noteFailure();
+    });
 }
 
 }  // namespace zw::tuning

@@ -1,6 +1,6 @@
 // What the special System Tuning windows share: the state poll timer, a row of choice buttons
 // showing the value in force, and the frame of lines drawn around a group of buttons. A button
-// write with its success message is tweak/button_write.h.
+// write with its outcome message is tweak/button_write.h.
 #pragma once
 
 #include "tuning/choice_setting.h"

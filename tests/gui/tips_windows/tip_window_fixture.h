@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fresh_store.h"
+#include "shell/success_message.h"
 #include "support/event_waits.h"
 #include "support/fake_services.h"
 
@@ -71,6 +72,7 @@ protected:
 };
 
 inline const QString kSuccess = QStringLiteral("Registry Wert wurde erfolgreich gesetzt!");
+inline const QString kFailure = shell::kRegistryFailureText;
 
 }  // namespace zw::test
 
