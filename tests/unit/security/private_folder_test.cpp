@@ -5,6 +5,7 @@
 
 #include "platform/file_write.h"
 #include "platform/private_folder.h"
+#include "platform/store_recovery.h"
 #include "shell/component_repair.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,6 @@ namespace fs = std::filesystem;
 unsigned modeOf(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;
-}
-
-std::string contentOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A user id that is not ours, for a folder someone else owns (needs the right to hand files over).
@@ -105,7 +101,7 @@ TEST(FileWrite, NeverThroughALinkNorIntoAPipe) {
         EXPECT_FALSE(writeFileNoFollow(link, "neu", how, true));
         EXPECT_FALSE(writeFileNoFollow(link, "neu", how, false));
     }
-    EXPECT_EQ(contentOf(victim), "unverändert");
+    EXPECT_EQ(test::fileBytes(victim), "unverändert");
 
     // A pipe at the name would hold a writer until someone reads: refused at once instead.
     const std::string pipe = temp.file("pipe");
@@ -117,10 +113,25 @@ TEST(FileWrite, NeverThroughALinkNorIntoAPipe) {
     std::ofstream(file) << "alt und lang";
     ::chmod(file.c_str(), 0644);
     EXPECT_FALSE(writeFileNoFollow(file, "neu", FileWrite::CreateNew, false));
-    EXPECT_EQ(contentOf(file), "alt und lang");
+    EXPECT_EQ(test::fileBytes(file), "alt und lang");
     EXPECT_TRUE(writeFileNoFollow(file, "neu", FileWrite::Replace, true));
-    EXPECT_EQ(contentOf(file), "neu");
+    EXPECT_EQ(test::fileBytes(file), "neu");
     EXPECT_EQ(modeOf(file), 0600u);
+}
+
+TEST(PrivateFolder, AStoreFolderMadeForTheRegistryIsTheUsersAlone) {
+    test::TempFolder temp;
+    const std::string folder = temp.file("neu") + "/Zunderwerk";
+    const auto opening = openStoreFile(folder + "/registry.db", {});
+    ASSERT_TRUE(opening.store);
+    EXPECT_TRUE(opening.notice.empty()) << opening.notice;
+    EXPECT_EQ(modeOf(folder), 0700u);
+    // A folder that was there before is the user's choice and stays as it is.
+    const std::string shared = temp.file("shared");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 0755);
+    ASSERT_TRUE(openStoreFile(shared + "/registry.db", {}).store);
+    EXPECT_EQ(modeOf(shared), 0755u);
 }
 
 // The start-up repair with a recording registration: which files it would load.

@@ -71,18 +71,13 @@ std::string everything(RegistryStore& store) {
     return all;
 }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The files in a folder with their contents, the store's own files left out.
 std::map<std::string, std::string> otherFiles(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("registry.db", 0) == 0) continue;
-        files[entry.path().string()] = fileBytes(entry.path().string());
+        files[entry.path().string()] = test::fileBytes(entry.path().string());
     }
     return files;
 }
@@ -309,7 +304,7 @@ TEST_F(RegImportReach, ExportNeverWritesThroughALinkBesideTheTarget) {
     std::getline(kept, content);
     EXPECT_EQ(content, "unverändert");
     EXPECT_FALSE(fs::is_symlink(target));
-    const RegFileParse parsed = parseRegFile(fileBytes(target));
+    const RegFileParse parsed = parseRegFile(test::fileBytes(target));
     EXPECT_TRUE(parsed.ok()) << parsed.error;
     // A link at the target's own name is replaced, not written through.
     const std::string linked = folder_.file("linked.reg");
