@@ -4,8 +4,8 @@
 
 #include "fresh_store.h"
 #include "shell/success_message.h"
-#include "support/event_waits.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 
@@ -43,12 +42,8 @@ protected:
     template <class W = QPushButton>
     W* child(const QString& name)
     {
-        W* found = window ? window->findChild<W*>(name) : nullptr;
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
+        return namedChild<W>(window, name);
     }
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void setOnTop() { child<QCheckBox>(QStringLiteral("Check1"))->setChecked(true); }
     bool onTop() { return child<QCheckBox>(QStringLiteral("Check1"))->isChecked(); }
