@@ -61,7 +61,8 @@ std::shared_ptr<SqliteRegistryStore> memoryStore(const SqliteRegistryStore::Seed
 
 }  // namespace
 
-StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::Seed& seed) {
+StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::Seed& seed,
+                           WhenUnusable whenUnusable) {
     StoreOpening opening;
     std::error_code ec;
     if (const fs::path folder = fs::path(path).parent_path(); !folder.empty()) fs::create_directories(folder, ec);
@@ -86,9 +87,10 @@ StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::S
             first = std::move(fresh);
         }
     }
+    opening.notice = "Die Registrierungsdatenbank \"" + path + "\" kann nicht geöffnet werden (" + first.detail + ").";
+    if (whenUnusable == WhenUnusable::GiveUp) return opening;  // the caller reports it
     opening.store = memoryStore(seed);
-    opening.notice = "Die Registrierungsdatenbank \"" + path + "\" kann nicht geöffnet werden (" + first.detail +
-                     "). Änderungen werden nur bis zum Programmende im Speicher gehalten.";
+    opening.notice += " Änderungen werden nur bis zum Programmende im Speicher gehalten.";
     tellUser(opening.notice);
     return opening;
 }
