@@ -1,17 +1,12 @@
 #include "read_file.h"
 
+#include "platform/file_write.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
-
-#ifndef _WIN32
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zw::online {
 
@@ -32,31 +27,8 @@ std::string ReadFile(const std::string& path)
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-#ifdef _WIN32
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-#else
     // Readable by the user alone, and never through a link someone placed at the name.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = ::fchmod(fd, 0600) == 0;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
-    }
-    return ::close(fd) == 0 && ok;
-#endif
+    return platform::writeFileNoFollow(path, bytes, platform::FileWrite::Replace, true);
 }
 
 void Wait(long milliseconds)

@@ -22,6 +22,8 @@ inline constexpr std::string_view kErrorPrefix =
     "Serverproblemen. Die aktuelle Version ist ebenfalls im Internet unter ";
 inline constexpr std::string_view kErrorSuffix = " erhältlich.";
 inline constexpr std::string_view kErrorTitle = "Error...";
+// A Windows folder that is a link or someone else's (the text is the folder check's own).
+inline constexpr std::string_view kFolderRefusedTitle = "Ordner nicht sicher";
 
 inline constexpr std::string_view kInfoMessageTitle = "Info Message";
 

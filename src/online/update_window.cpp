@@ -8,6 +8,7 @@
 #include "update_texts.h"
 
 #include "platform/component_loader.h"
+#include "platform/private_folder.h"
 #include "platform/services.h"
 #include "shell/navigator.h"
 #include "shell/win_dir.h"
@@ -20,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <filesystem>
 
 namespace zw::online {
 
@@ -152,18 +155,35 @@ void UpdateWindow::showSplash()
 
 void UpdateWindow::unloadSplash() { splash_.reset(); }
 
-bool UpdateWindow::lookUp(std::string_view path, std::string_view fileName, QString* target)
+UpdateWindow::LookUp UpdateWindow::lookUp(std::string_view path, std::string_view fileName, QString* target)
 {
+    // The answer lands in a file for a moment: only in a folder nobody else can reach.
+    const std::string folder = WinDir::GetWindowsFolder().toStdString();
+    const std::filesystem::path own = std::filesystem::path(folder).parent_path();
+    const platform::FolderCheck safe = platform::securePrivateFolders({own.parent_path().string(), own.string()}, false);
+    if (!safe.usable()) {
+        folderRefusal_ = QString::fromStdString(safe.problem());
+        return LookUp::FolderRefused;
+    }
     const FetchResult answer = inet1_.get(QUrl(QString::fromStdString(serverUrl(productServer(), path))));
     if (!answer.ok) {
-        return false;
+        return LookUp::Failed;
     }
-    const std::string file = (WinDir::GetWindowsFolder() + q(fileName)).toStdString();
+    const std::string file = folder + std::string(fileName);
     if (!WriteFileBytes(file, answer.bytes.toStdString())) {
-        return false;
+        return LookUp::Failed;
     }
     *target = QString::fromStdString(decodeServerText(ReadFile(file)));
     QFile::remove(QString::fromStdString(file));
+    return LookUp::Done;
+}
+
+bool UpdateWindow::reportFolderRefusal(LookUp result)
+{
+    if (result != LookUp::FolderRefused) {
+        return false;
+    }
+    services().dialogs->messageBox(folderRefusal_, q(text::kFolderRefusedTitle), MsgIcon::Critical, MsgButtons::Ok);
     return true;
 }
 
@@ -172,11 +192,15 @@ void UpdateWindow::cmdCheckForUpdate_Click()
     onTopBox()->setChecked(false);
     showSplash();
     QString version;
-    const bool fetched = lookUp(kVersionPath, kVersionFile, &version);
+    const LookUp result = lookUp(kVersionPath, kVersionFile, &version);
+    const bool fetched = result == LookUp::Done;
     if (fetched) {
         txtNeusteVersion_->setText(version);
     }
     unloadSplash();
+    if (reportFolderRefusal(result)) {
+        return;
+    }
     if (!fetched) {
         box(errorWithAddress(productSecondWebAddress()), text::kErrorTitle, MsgIcon::Information);
         return;
@@ -202,12 +226,19 @@ void UpdateWindow::cmdServerMessage_Click()
     showSplash();
     QString message;
     QString kind;
-    const bool fetched = lookUp(kMessagePath, kMessageFile, &message) && lookUp(kMessageKindPath, kMessageKindFile, &kind);
+    LookUp result = lookUp(kMessagePath, kMessageFile, &message);
+    if (result == LookUp::Done) {
+        result = lookUp(kMessageKindPath, kMessageKindFile, &kind);
+    }
+    const bool fetched = result == LookUp::Done;
     if (fetched) {
         txtServerMessage_->setPlainText(message);
         txtServerMessageTyp_->setText(kind);
     }
     unloadSplash();
+    if (reportFolderRefusal(result)) {
+        return;
+    }
     if (!fetched) {
         box(text::kConnectionError, text::kConnectionErrorTitle, MsgIcon::Critical);
         return;

@@ -61,8 +61,12 @@ private:
     void DrawProgress(ProgressPicture* picture, long value, long minimum, long maximum, bool showPercent);
 
     // One text look-up: fetched whole, through its file in the Windows folder, into `target`.
-    // False when the fetch or the file failed.
-    bool lookUp(std::string_view path, std::string_view fileName, QString* target);
+    // FolderRefused (nothing fetched, nothing written, the reason in folderRefusal_) when the
+    // Windows folder is not the user's own private folder.
+    enum class LookUp { Done, Failed, FolderRefused };
+    LookUp lookUp(std::string_view path, std::string_view fileName, QString* target);
+    // Tells the user why a look-up was refused; true when it did.
+    bool reportFolderRefusal(LookUp result);
     void showSplash();
     void unloadSplash();
     void setIdle(bool idle);
@@ -90,6 +94,7 @@ private:
     DownloadFactory factory_;
     DownloadRef FileDownload;
     bool downloading_ = false;
+    QString folderRefusal_;
     long bytesLoaded_ = 0;
     long fileSize_ = 0;
 };

@@ -2,9 +2,11 @@
 // (off Windows a private per-user stand-in).
 #include "qt_services.h"
 
+#include "private_folder.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #ifdef _WIN32
@@ -15,18 +17,16 @@ namespace zw::platform {
 namespace {
 
 #ifndef _WIN32
-// .../Zunderwerk/WINDOWS beside the registry store, with SYSTEM inside; user-only access.
+// .../Zunderwerk/WINDOWS beside the registry store, with SYSTEM inside; each made (or, when found
+// with wider access, tightened) for the user alone. A link or another user's folder at one of
+// these names is left as it is: whoever puts files there checks the folders again and refuses.
 QString ownWindowsFolder() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                          + QStringLiteral("/Zunderwerk");
     const QString windows = base + QStringLiteral("/WINDOWS");
-    const QString system = windows + QStringLiteral("/SYSTEM");
-    if (!QDir(system).exists()) {
-        QDir().mkpath(system);
-        const auto privateDir = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-        QFile::setPermissions(windows, privateDir);
-        QFile::setPermissions(system, privateDir);
-    }
+    QDir().mkpath(QFileInfo(base).absolutePath());
+    securePrivateFolders({base.toStdString(), windows.toStdString(), (windows + QStringLiteral("/SYSTEM")).toStdString()},
+                         true);
     return windows;
 }
 #endif

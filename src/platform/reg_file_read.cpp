@@ -1,6 +1,7 @@
 // Reading .reg files: decoding, logical lines, key and value lines.
 #include "reg_file.h"
 
+#include "registry_names.h"
 #include "registry_roots.h"
 #include "registry_tree.h"
 #include "utf8.h"
@@ -84,8 +85,10 @@ private:
             key.remove = true;
             inner.remove_prefix(1);
         }
-        const auto rooted = splitRootedPath(inner);
-        if (!rooted) return fail("Unbekannter Stammschlüssel in \"" + std::string(inner) + "\".");
+        std::string problem;
+        const auto rooted = splitRootedPath(inner, &problem);
+        if (!rooted) return fail(problem);
+        if (problem = keyPathProblem(rooted->path); !problem.empty()) return fail(problem);
         key.root = rooted->root;
         key.path = rooted->path;
         // Deleting a whole root would empty it (regedit refuses this too).
@@ -130,6 +133,7 @@ private:
         }
         while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
         if (pos >= text.size() || text[pos] != '=') return fail("Nach dem Wertnamen fehlt \"=\".");
+        if (std::string problem = valueNameProblem(value.name); !problem.empty()) return fail(problem);
         if (!data(trim(text.substr(pos + 1)), value)) return false;
         key.values.push_back(std::move(value));
         return true;

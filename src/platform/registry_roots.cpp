@@ -1,6 +1,7 @@
 #include "registry_roots.h"
 
 #include "name_fold.h"
+#include "registry_names.h"
 
 #include <array>
 #include <iterator>
@@ -9,13 +10,13 @@ namespace zw::platform {
 
 namespace {
 constexpr std::array<RootName, 7> kRoots{{
-    {kHkeyClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},
-    {kHkeyCurrentUser, "HKEY_CURRENT_USER", "HKCU"},
-    {kHkeyLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"},
-    {kHkeyUsers, "HKEY_USERS", "HKU"},
-    {kHkeyPerformanceData, "HKEY_PERFORMANCE_DATA", ""},
-    {kHkeyCurrentConfig, "HKEY_CURRENT_CONFIG", "HKCC"},
-    {kHkeyDynData, "HKEY_DYN_DATA", ""},
+    {kHkeyClassesRoot, "HKEY_CLASSES_ROOT", "HKCR", true},
+    {kHkeyCurrentUser, "HKEY_CURRENT_USER", "HKCU", true},
+    {kHkeyLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM", true},
+    {kHkeyUsers, "HKEY_USERS", "HKU", true},
+    {kHkeyPerformanceData, "HKEY_PERFORMANCE_DATA", "", false},
+    {kHkeyCurrentConfig, "HKEY_CURRENT_CONFIG", "HKCC", true},
+    {kHkeyDynData, "HKEY_DYN_DATA", "", false},
 }};
 }  // namespace
 
@@ -39,10 +40,17 @@ std::string_view rootLongName(RegKey root) {
     return {};
 }
 
-std::optional<RootedPath> splitRootedPath(std::string_view whole) {
+std::optional<RootedPath> splitRootedPath(std::string_view whole, std::string* problem) {
     const std::size_t slash = whole.find('\\');
-    const auto root = rootByName(whole.substr(0, slash));
-    if (!root) return std::nullopt;
+    const std::string_view name = whole.substr(0, slash);
+    const auto root = rootByName(name);
+    const auto refuse = [&](std::string why) -> std::optional<RootedPath> {
+        if (problem) *problem = std::move(why);
+        return std::nullopt;
+    };
+    if (!root) return refuse("Unbekannter Stammschlüssel in \"" + quotedName(whole) + "\".");
+    if (!kRoots[*root - kHkeyClassesRoot].named)
+        return refuse("Unter " + std::string(rootLongName(*root)) + " kann nichts geändert werden.");
     std::string rest = slash == std::string_view::npos ? std::string() : std::string(whole.substr(slash + 1));
     while (!rest.empty() && rest.back() == '\\') rest.pop_back();
     return RootedPath{*root, std::move(rest)};

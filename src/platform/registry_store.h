@@ -77,6 +77,7 @@ inline constexpr RegAccess kWriteRights = kKeySetValue | kKeyCreateSubKey | kKey
 // Windows' name limits.
 inline constexpr std::size_t kMaxKeyNameLength = 255;    // one key name, characters
 inline constexpr std::size_t kMaxValueNameLength = 16383;
+inline constexpr std::size_t kMaxKeyDepth = 512;         // names of a key's path below its root
 
 class RegistryStore {
 public:
@@ -111,6 +112,10 @@ public:
 
     // Handles opened and not yet closed (the predefined roots are not counted).
     virtual std::size_t openHandleCount() const = 0;
+
+    // The files the store keeps its data in (none for the system's own registry or a store in
+    // memory): tools that read or write files by a user's name refuse these.
+    virtual std::vector<std::string> dataFiles() const { return {}; }
 
     // Runs `work` so that either all of its changes take effect or, when it returns a failure,
     // none do (the embedded store uses one transaction). Stores without transactions just run it.

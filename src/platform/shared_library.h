@@ -6,10 +6,18 @@
 
 namespace zw::platform {
 
+#if !defined(_WIN32)
+// Why the library file at `path` is not loaded, empty when it may be: a file that another user
+// owns or may change, or that others may replace in its folder, is never loaded (its code would
+// run as the user). A bare file name is left to the system's own library search.
+std::string untrustedLibraryReason(const std::string& path);
+#endif
+
 class SharedLibrary {
 public:
     SharedLibrary() = default;
-    // Loads the library file at `path`; check loaded(), the reason is in error().
+    // Loads the library file at `path` unless it is untrusted (see above); check loaded(), the
+    // reason is in error().
     explicit SharedLibrary(const std::string& path);
     ~SharedLibrary();  // releases the library unless release() handed it off
     SharedLibrary(SharedLibrary&& other) noexcept;

@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstring>
@@ -504,6 +505,10 @@ RegResult SqliteRegistryStore::createKey(RegKey parent, std::string_view subKey,
     const Handle base = *found;
     const SplitPath split = splitSubKey(subKey);
     if (split.status != kRegOk) return split.status;
+    // The registry's tree has a depth limit; without one a single long path would make rows
+    // whose stored paths grow with the square of its length.
+    const auto baseDepth = static_cast<std::size_t>(std::count(base.path.begin(), base.path.end(), '\\'));
+    if (baseDepth + split.names.size() > kMaxKeyDepth) return kRegInvalidParameter;
     const bool writeDenied = impl_->denied(base);
     if (writeDenied && (specificRights(access, false) & kWriteRights) && !(access & kMaximumAllowed))
         return kRegAccessDenied;
@@ -599,6 +604,10 @@ RegResult SqliteRegistryStore::deleteKey(RegKey parent, std::string_view subKey)
     const Handle base = *found;
     const SplitPath split = splitSubKey(subKey);
     if (split.status != kRegOk) return split.status;
+    // The registry's tree has a depth limit; without one a single long path would make rows
+    // whose stored paths grow with the square of its length.
+    const auto baseDepth = static_cast<std::size_t>(std::count(base.path.begin(), base.path.end(), '\\'));
+    if (baseDepth + split.names.size() > kMaxKeyDepth) return kRegInvalidParameter;
     if (impl_->denied(base)) return kRegAccessDenied;
     return impl_->inTransaction([&]() -> RegResult {
         std::int64_t id = base.id;
@@ -652,6 +661,11 @@ std::size_t SqliteRegistryStore::openHandleCount() const {
 RegResult SqliteRegistryStore::applyAtomically(const std::function<RegResult()>& work) {
     std::lock_guard lock(impl_->mutex);
     return impl_->inTransaction(work);
+}
+
+std::vector<std::string> SqliteRegistryStore::dataFiles() const {
+    if (path_.empty() || path_ == ":memory:") return {};
+    return {path_, path_ + "-wal", path_ + "-shm", path_ + "-journal", path_ + "-gen"};
 }
 
 void SqliteRegistryStore::setWriteDenied(RegKey root, bool denied) {

@@ -53,6 +53,7 @@ public:
                         std::vector<std::uint8_t>& data) override;
     std::size_t openHandleCount() const override;
     RegResult applyAtomically(const std::function<RegResult()>& work) override;
+    std::vector<std::string> dataFiles() const override;
 
     // Reproduces a restricted user: every open, create or change that needs a write right on
     // this root (HKEY_CLASSES_ROOT is part of HKEY_LOCAL_MACHINE) is refused with access denied.

@@ -2,6 +2,7 @@
 
 #include "fehlerbehandlung.h"
 #include "platform/component_loader.h"
+#include "platform/private_folder.h"
 
 #include <array>
 #include <filesystem>
@@ -34,11 +35,16 @@ std::string trimBlanks(std::string_view text) {
 
 void repairComponents(const RepairFolders& folders, const RegisterFn& registerComponent, bool withFetchling) {
     const std::string systemFolder = folders.windowsFolder + "SYSTEM" + kSeparator;
+    // Components are loaded from the SYSTEM folder, so files are put there and taken from there
+    // only while it and the Windows folder are the user's alone (never through a link).
+    const std::filesystem::path system = std::filesystem::path(systemFolder).parent_path();
     std::error_code error;
-    std::filesystem::create_directories(systemFolder, error);
+    std::filesystem::create_directories(system.parent_path().parent_path(), error);
+    const bool systemUsable =
+        platform::securePrivateFolders({system.parent_path().string(), system.string()}, true).usable();
     for (std::string_view file : kFiles) {
         const std::string source = folders.programFolder + kSeparator + std::string(file);
-        if (!Fehlerbehandlung::FileExists(source)) continue;  // nothing to copy: go on with the next
+        if (!systemUsable || !Fehlerbehandlung::FileExists(source)) continue;  // nothing to copy: go on with the next
         std::filesystem::copy_file(source, systemFolder + std::string(file),
                                    std::filesystem::copy_options::overwrite_existing, error);
     }
@@ -46,6 +52,7 @@ void repairComponents(const RepairFolders& folders, const RegisterFn& registerCo
         const std::string path = trimBlanks(folders.programFolder + kSeparator + std::string(kFetchlingFile));
         if (Fehlerbehandlung::FileExists(path)) registerComponent(path, true);
     }
+    if (!systemUsable) return;
     for (std::string_view file : kFiles) {
         const std::string path = trimBlanks(systemFolder + std::string(file));
         if (Fehlerbehandlung::FileExists(path)) registerComponent(path, true);

@@ -16,7 +16,12 @@ public:
     using RegAccess = platform::RegAccess;
     using RegType = platform::RegType;
 
-    explicit ForwardingRegistryStore(std::shared_ptr<platform::RegistryStore> inner) : inner_(std::move(inner)) {}
+    // Keeps the store below alive, or only borrows it (it must outlive this one).
+    explicit ForwardingRegistryStore(std::shared_ptr<platform::RegistryStore> inner)
+        : owned_(std::move(inner)), inner_(owned_.get())
+    {
+    }
+    explicit ForwardingRegistryStore(platform::RegistryStore& inner) : inner_(&inner) {}
 
     platform::RegistryStore& inner() { return *inner_; }
 
@@ -45,7 +50,8 @@ public:
     RegResult applyAtomically(const std::function<RegResult()>& work) override { return inner_->applyAtomically(work); }
 
 private:
-    std::shared_ptr<platform::RegistryStore> inner_;
+    std::shared_ptr<platform::RegistryStore> owned_;
+    platform::RegistryStore* inner_;
 };
 
 }  // namespace zw::test

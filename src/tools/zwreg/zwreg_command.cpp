@@ -2,7 +2,9 @@
 
 #include "reg_value_text.h"
 
+#include "platform/file_write.h"
 #include "platform/reg_file.h"
+#include "platform/registry_names.h"
 #include "platform/registry_roots.h"
 #include "platform/registry_tree.h"
 #include "platform/utf8_path.h"
@@ -13,6 +15,7 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <sstream>
 
 namespace zw::zwreg {
@@ -168,6 +171,9 @@ public:
         if (!data) return failure("FEHLER: " + reason);
         const bool setsValue = a.valueName || a.defaultValue || a.data || a.type;
         const std::string name = a.valueName.value_or("");
+        for (const std::string& problem : {keyPathProblem(rooted->path), valueNameProblem(name)}) {
+            if (!problem.empty()) return failure("FEHLER: " + problem);
+        }
 
         RegKey handle = 0;
         if (const RegResult rc = store_.createKey(rooted->root, rooted->path, kKeyAllAccess, handle); rc != kRegOk)
@@ -247,24 +253,27 @@ public:
         std::string text;
         if (const RegResult rc = exportRegText(store_, rooted->root, rooted->path, text); rc != kRegOk)
             return storeFailure(rc);
+        if (namesStoreFile(file))
+            return failure("FEHLER: " + file + " ist eine Datei der Registrierungsdatenbank und wird nicht überschrieben.");
         std::error_code ec;
         if (std::filesystem::exists(target, ec) && !a.overwrite &&
             !confirm("Die Datei " + file + " ist bereits vorhanden. Überschreiben"))
             return 1;
-        // Written beside the target first, so that a failed write leaves the old file intact.
-        const std::filesystem::path temporary = utf8Path(file + ".zwreg-tmp");
-        {
-            std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-            stream << encodeRegFile(text);
-            stream.close();
-            if (!stream) {
-                std::filesystem::remove(temporary, ec);
-                return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
-            }
+        // Written beside the target first, so that a failed write leaves the old file intact. The
+        // temporary file is new under a name nobody can foresee, so a link placed beside the
+        // target in a shared folder is never written through.
+        std::string temporary;
+        const std::string bytes = encodeRegFile(text);
+        std::random_device entropy;
+        for (int attempt = 0; attempt < 16 && temporary.empty(); ++attempt) {
+            std::ostringstream name;
+            name << file << ".zwreg-" << std::hex << entropy() << entropy();
+            if (writeFileNoFollow(name.str(), bytes, FileWrite::CreateNew, false)) temporary = name.str();
         }
-        std::filesystem::rename(temporary, target, ec);
+        if (temporary.empty()) return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
+        std::filesystem::rename(utf8Path(temporary), target, ec);
         if (ec) {
-            std::filesystem::remove(temporary, ec);
+            std::filesystem::remove(utf8Path(temporary), ec);
             return failure("FEHLER: Die Datei " + file + " kann nicht geschrieben werden.");
         }
         out_ << kDone << "\n";
@@ -276,6 +285,11 @@ public:
             a.separator || a.force || a.overwrite || a.recursive)
             return syntaxError("import FILE");
         const std::string& file = a.positional[0];
+        if (namesStoreFile(file))
+            return failure("FEHLER: " + file + " ist eine Datei der Registrierungsdatenbank, keine .reg-Datei. Es wurde nichts geändert.");
+        std::error_code ec;
+        if (std::filesystem::exists(utf8Path(file), ec) && !std::filesystem::is_regular_file(utf8Path(file), ec))
+            return failure("FEHLER: " + file + " ist keine gewöhnliche Datei. Es wurde nichts geändert.");
         std::ifstream stream(utf8Path(file), std::ios::binary);
         if (!stream) return failure("FEHLER: Die Datei " + file + " kann nicht gelesen werden.");
         const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
@@ -296,6 +310,20 @@ public:
     }
 
 private:
+    // Whether `file` is (or, not yet existing, would be) one of the files the store keeps its data in.
+    bool namesStoreFile(const std::string& file) const {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const fs::path wanted = fs::weakly_canonical(fs::absolute(utf8Path(file), ec), ec);
+        for (const std::string& own : store_.dataFiles()) {
+            std::error_code same, canonical;
+            if (fs::equivalent(utf8Path(file), utf8Path(own), same) && !same) return true;
+            const fs::path ownPath = fs::weakly_canonical(fs::absolute(utf8Path(own), canonical), canonical);
+            if (!ec && !canonical && ownPath == wanted) return true;
+        }
+        return false;
+    }
+
     static std::string fullName(const RootedPath& rooted) {
         return std::string(rootLongName(rooted.root)) + (rooted.path.empty() ? "" : "\\" + rooted.path);
     }

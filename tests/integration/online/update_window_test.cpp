@@ -4,8 +4,7 @@
 
 #include "progress_picture.h"
 #include "raw_server.h"
-#include "reference_server.h"
-#include "update_window.h"
+#include "update_window_fixture.h"
 
 #include "fetchling/fetchling.h"
 #include "integration/fetchling/feeding_server.h"
@@ -60,42 +59,9 @@ QString closedServer()
 
 } // namespace
 
-class UpdateWindowTest : public QObject {
+class UpdateWindowTest : public UpdateWindowFixture {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(storeDir.isValid());
-        auto opened = platform::SqliteRegistryStore::open(storeDir.filePath("registry.db").toStdString());
-        QVERIFY(opened.store);
-        store = std::make_unique<platform::ScopedRegistry>(opened.store);
-        QCOMPARE(platform::registerServer(FETCHLING_FILE, true), com::kOk);
-        QVERIFY(server.start());
-    }
-
-    void init()
-    {
-        fakes = std::make_unique<test::FakeServices>();
-        qputenv("ZUNDERWERK_SERVER", server.url().toUtf8());
-        window = new UpdateWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->runLoad();
-        window->show();
-    }
-
-    void cleanup()
-    {
-        delete window.data();
-        fakes.reset();
-        qunsetenv("ZUNDERWERK_SERVER");
-    }
-
-    void cleanupTestCase()
-    {
-        server.stop();
-        store.reset();
-    }
-
     void updateCheck_data()
     {
         QTest::addColumn<QByteArray>("served");
@@ -413,10 +379,6 @@ private:
         return window->downloading() && timer1->isActive() ? timer1 : nullptr;
     }
 
-    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
-    QLineEdit* lineEdit(const char* name) { return window->findChild<QLineEdit*>(name); }
-
     void splashGone()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -434,12 +396,6 @@ private:
         QVERIFY(!lineEdit("txtLokalFile")->isReadOnly());
     }
 
-    QTemporaryDir storeDir;
-    QTemporaryDir scratch;
-    std::unique_ptr<platform::ScopedRegistry> store;
-    ReferenceServer server;
-    std::unique_ptr<test::FakeServices> fakes;
-    QPointer<UpdateWindow> window;
 };
 
 QTEST_MAIN(UpdateWindowTest)

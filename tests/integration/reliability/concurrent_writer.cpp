@@ -2,7 +2,9 @@
 //
 //   concurrent_writer <store> <seconds>
 //
-// Each write is one transaction (see concurrent_writes.h). Prints one line of figures:
+// Each write is one transaction (see concurrent_writes.h). Before the last write it prints
+// "last" and waits for a line on its input (or its end), so that whoever watches can stop
+// writing of its own first. Then it prints one line of figures:
 //   writes=<n> failed=<n> seconds=<elapsed> longest_write_ms=<ms> cpu_s=<user+system>
 // and exits 0 only when every write was acknowledged by the store.
 #include "concurrent_writes.h"
@@ -83,6 +85,12 @@ int main(int argc, char** argv)
     Clock::duration longest{};
     const auto start = Clock::now();
     for (long i = 1; i <= total; ++i) {
+        if (i == total) {
+            std::puts("last");
+            std::fflush(stdout);
+            char line[8];
+            (void)std::fgets(line, sizeof line, stdin);
+        }
         const std::string name = std::to_string(i);
         const auto le = littleEndian(static_cast<std::uint32_t>(i));
         const auto before = Clock::now();
