@@ -1,5 +1,7 @@
 #include "store_recovery.h"
 
+#include "private_folder.h"
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -65,7 +67,11 @@ StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::S
                            WhenUnusable whenUnusable) {
     StoreOpening opening;
     std::error_code ec;
-    if (const fs::path folder = fs::path(path).parent_path(); !folder.empty()) fs::create_directories(folder, ec);
+    // A folder made here holds the user's registry and nothing else: it is for the user alone.
+    if (const fs::path folder = fs::path(path).parent_path(); !folder.empty() && !fs::exists(folder, ec)) {
+        fs::create_directories(folder.parent_path(), ec);
+        securePrivateFolder(folder.string(), true);
+    }
 
     auto first = SqliteRegistryStore::open(path, seed);
     if (first.store) {

@@ -6,6 +6,7 @@
 #include "update_window_fixture.h"
 
 #include "fetchling/fetchling.h"
+#include "platform/reg_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,6 +86,35 @@ private slots:
             QVERIFY2(!maps.readAll().contains(QFile::encodeName(target)), qPrintable(name + " was loaded"));
             QCOMPARE(QString::fromStdString(platform::registeredServer(fetchling::CLSID_clsDownload)), registered);
         }
+    }
+
+    // A .reg file that points the download class at a library someone else could have put
+    // there: importing it stores the path, and "Update !" then refuses to load that library.
+    void anImportedClassPathToAnUntrustedLibraryIsNotLoaded()
+    {
+        const QString shared = scratch.filePath("shared");
+        QVERIFY(QDir().mkpath(shared));
+        const QString planted = shared + "/Fetchling.so";
+        QVERIFY(QFile::copy(QStringLiteral(RETURNING_COMPONENT), planted));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0777) == 0);
+        const std::string file = "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\CLSID\\" + com::toString(fetchling::CLSID_clsDownload)
+                                 + "\\InprocServer32]\r\n@=\"" + planted.toStdString() + "\"\r\n";
+        const platform::RegFileParse parsed = platform::parseRegFile(file);
+        QVERIFY2(parsed.ok(), parsed.error.c_str());
+        QCOMPARE(platform::applyRegFile(platform::activeRegistry(), parsed.keys).result, platform::kRegOk);
+        QCOMPARE(QString::fromStdString(platform::registeredServer(fetchling::CLSID_clsDownload)), planted);
+
+        lineEdit("txtLokalFile")->setText(scratch.filePath("hijacked.zip"));
+        click("cmdDownload");
+        QCOMPARE(fakes->dialogs.messages.size(), 1);
+        QCOMPARE(fakes->dialogs.messages[0].title, QStringLiteral("Error..."));
+        QCOMPARE(lineEdit("txtStatus")->text(), QStringLiteral("Server nicht erreichbar!"));
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains(QFile::encodeName(planted)), "the planted library was loaded");
+        QVERIFY(fakes->launcher.started.isEmpty());
+
+        QCOMPARE(platform::registerServer(FETCHLING_FILE, true), com::kOk);   // as it was for the other tests
     }
 
     void aLinkedWindowsFolderIsRefusedAndNothingWrittenThere()

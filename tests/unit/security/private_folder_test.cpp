@@ -5,6 +5,7 @@
 
 #include "platform/file_write.h"
 #include "platform/private_folder.h"
+#include "platform/store_recovery.h"
 #include "shell/component_repair.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,21 @@ TEST(FileWrite, NeverThroughALinkNorIntoAPipe) {
     EXPECT_TRUE(writeFileNoFollow(file, "neu", FileWrite::Replace, true));
     EXPECT_EQ(test::fileBytes(file), "neu");
     EXPECT_EQ(modeOf(file), 0600u);
+}
+
+TEST(PrivateFolder, AStoreFolderMadeForTheRegistryIsTheUsersAlone) {
+    test::TempFolder temp;
+    const std::string folder = temp.file("neu") + "/Zunderwerk";
+    const auto opening = openStoreFile(folder + "/registry.db", {});
+    ASSERT_TRUE(opening.store);
+    EXPECT_TRUE(opening.notice.empty()) << opening.notice;
+    EXPECT_EQ(modeOf(folder), 0700u);
+    // A folder that was there before is the user's choice and stays as it is.
+    const std::string shared = temp.file("shared");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 0755);
+    ASSERT_TRUE(openStoreFile(shared + "/registry.db", {}).store);
+    EXPECT_EQ(modeOf(shared), 0755u);
 }
 
 // The start-up repair with a recording registration: which files it would load.
