@@ -9,7 +9,8 @@ function(zw_warnings target)
 endfunction()
 
 # zw_add_test(NAME name SOURCES ... LIBS ... LABEL unit|gui|integration [ENV VAR=value ...])
-# One GoogleTest or QtTest executable, registered with CTest under the label.
+# One GoogleTest or QtTest executable, registered with CTest under the label and built by the
+# label's target (unit_tests, gui_tests, integration_tests).
 # GUI tests run under the offscreen platform with a private test home.
 function(zw_add_test)
   cmake_parse_arguments(T "" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
@@ -29,4 +30,9 @@ function(zw_add_test)
   endif()
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABEL}" TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "${env}")
+  # One target per label builds just the tests of that label: cmake --build ... --target unit_tests
+  if(NOT TARGET ${T_LABEL}_tests)
+    add_custom_target(${T_LABEL}_tests)
+  endif()
+  add_dependencies(${T_LABEL}_tests ${T_NAME})
 endfunction()

@@ -4,7 +4,7 @@
 //   class RegBalloontips : public zw::shell::ToolWindow {
 //   public:
 //       RegBalloontips() : ToolWindow(kDesign) {          // kDesign: a WindowDesign (below)
-//           setBackground("Pics/Backgrounds/tool.png");  // Image1, below Data/; drag handle
+//           setBackground(kToolBackground);            // Image1, below Data/; drag handle
 //           addCaption("Balloontips", twipsRect(240, 120, 4000, 375));     // lblCaption
 //           addOnTopBox(twipsRect(...));                  // Check1 "On Top"
 //           auto* close = addButton("Command3", "Schließen", twipsRect(...));
@@ -53,6 +53,9 @@ struct WindowDesign {
 };
 
 // The drag rule: a mouse down this many pixels or more below the top of the handle does nothing.
+// Image1 of the tool windows, below the Data folder.
+inline const QString kToolBackground = QStringLiteral("Pics/Backgrounds/tool.png");
+
 inline constexpr double kDragLimitPixels = 500.0;
 inline bool startsDrag(double yPixelsInHandle) { return yPixelsInHandle < kDragLimitPixels; }
 

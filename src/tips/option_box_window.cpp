@@ -1,11 +1,10 @@
 #include "tips/option_box_window.h"
 
 #include "shell/qt_text.h"
-#include "tweak/poll_period.h"
+#include "tweak/poll_timer.h"
 #include "tweak/toggle_writes.h"
 
 #include <QCheckBox>
-#include <QTimer>
 
 namespace zw::tips {
 
@@ -39,11 +38,7 @@ OptionBoxWindow::OptionBoxWindow(const OptionWindowDesign& design)
 
 void OptionBoxWindow::load()
 {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(kPollPeriodMs);
-    connect(timer, &QTimer::timeout, this, &OptionBoxWindow::poll);
-    timer->start();
+    startPoll(this, QStringLiteral("Timer1"), [this] { poll(); });
 }
 
 void OptionBoxWindow::poll()

@@ -19,7 +19,7 @@ QRect pixels(QRect twips)
 TipWindow::TipWindow(const char* name, int widthTwips, int heightTwips, const QString& caption)
     : ToolWindow({QString::fromUtf8(name), widthTwips, heightTwips, caption, QStringLiteral("Tricks")})
 {
-    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
+    setBackground(shell::kToolBackground);
 }
 
 void TipWindow::addFrameTitle(const QString& title, QRect twips)

@@ -2,8 +2,9 @@
 
 #include "platform/services.h"
 #include "tuning/mail_identity.h"
-#include "tuning/tweak_actions.h"
-#include "tuning/window_pictures.h"
+#include "tuning/choice_buttons.h"
+#include "tweak/button_write.h"
+#include "tweak/poll_timer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,11 +27,11 @@ const QString kNoIdentityMessage =
 RegOutlookSplash::RegOutlookSplash() : ToolWindow(kDesign)
 {
     const RegistryToggle record = outlookSplashToggle({});
-    setBackground(kToolBackground);
+    setBackground(shell::kToolBackground);
     addCaption(QString::fromStdString(record.title), twipsRect(480, 120, 5400, 375));
-    centreCaption(*this);
-    addProse(this, {{QStringLiteral("Label1"), QString::fromStdString(record.labels.front())}}, 480, 840, 3360);
-    buttons_ = addButtonGrid(this,
+    shell::centreCaption(*this);
+    shell::addProse(this, {{QStringLiteral("Label1"), QString::fromStdString(record.labels.front())}}, 480, 840, 3360);
+    buttons_ = shell::addButtonGrid(this,
                              {{QStringLiteral("Command1"), QString::fromStdString(record.applyCaption)},
                               {QStringLiteral("Command2"), QString::fromStdString(record.restoreCaption)}},
                              QRect(4080, 960, 1575, 375), QPoint(0, 480), 1);
@@ -42,7 +43,7 @@ RegOutlookSplash::RegOutlookSplash() : ToolWindow(kDesign)
     noIdentity_->setStyleSheet(QStringLiteral("color: #800000; background: transparent;"));
     noIdentity_->hide();
 
-    addPicture(this, twipsRect(480, 2640, 720, 720));
+    shell::addDecorativePicture(this, twipsRect(480, 2640, 720, 720));
     auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(2160, 3720, 2055, 375));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(4800, 3780, 900, 240));

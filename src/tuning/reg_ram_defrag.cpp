@@ -3,9 +3,8 @@
 #include "platform/program_data_path.h"
 #include "platform/services.h"
 #include "shell/program_folder.h"
-#include "tuning/tweak_actions.h"
+#include "tuning/choice_buttons.h"
 #include "tuning/uptime_text.h"
-#include "tuning/window_pictures.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,10 +32,10 @@ void openScript(std::string_view relative)
 
 RegRamDefragmentieren::RegRamDefragmentieren() : ToolWindow(kDesign)
 {
-    setBackground(kToolBackground);
+    setBackground(shell::kToolBackground);
     addCaption(QStringLiteral("Arbeitsspeicher defragmentieren"), twipsRect(480, 120, 5160, 375));
-    centreCaption(*this);
-    addProse(this,
+    shell::centreCaption(*this);
+    shell::addProse(this,
              {{QStringLiteral("Label1"),
                QStringLiteral("Ein Rechner, der lange läuft und auf dem viele Programme gestartet und wieder beendet "
                               "wurden, hat einen zerstückelten Arbeitsspeicher voller Programmreste.")},
@@ -50,27 +49,27 @@ RegRamDefragmentieren::RegRamDefragmentieren() : ToolWindow(kDesign)
     const QRect design = twipsRect(2400, 3360, 2895, 255);
     const int left = std::max(design.left(), since->geometry().right() + 6);
     uptime_ = addLabel(QStringLiteral("Label8"), QString(), QRect(left, design.top(), width() - left - 24, design.height()));
-    shrinkToFit(uptime_, QString::fromStdString(uptimeText(4294967295u)), uptime_->width());
+    shell::shrinkToFit(uptime_, QString::fromStdString(uptimeText(4294967295u)), uptime_->width());
     uptime_->setTextFormat(Qt::PlainText);
     uptime_->setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
     addLabel(QStringLiteral("Label6"), QStringLiteral("Wird es da nicht mal langsam wieder Zeit...?!? :))"),
              twipsRect(480, 3840, 5040, 255));
 
-    addLineFrame(this, QStringLiteral("Label5"), QStringLiteral(" Ihr Arbeitsspeicher in Megabyte:"),
+    shell::addLineFrame(this, QStringLiteral("Label5"), QStringLiteral(" Ihr Arbeitsspeicher in Megabyte:"),
                  QRect(480, 4440, 5040, 1200));
-    const auto scripts = addButtonGrid(this,
+    const auto scripts = shell::addButtonGrid(this,
                                        {{QStringLiteral("Command1"), QStringLiteral("Weniger als 128 MB")},
                                         {QStringLiteral("Command2"), QStringLiteral("Mehr als 128 MB")}},
                                        QRect(720, 4800, 1935, 495), QPoint(2640, 0), 2);
     connect(scripts[0], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptBelow128); });
     connect(scripts[1], &QPushButton::clicked, this, [] { openScript(platform::kMemoryScriptAbove128); });
 
-    addProse(this,
+    shell::addProse(this,
              {{QStringLiteral("Label7"),
                QStringLiteral("( Dieser Tweak benötigt den Windows Scripting Host, aktivieren Sie ihn gegebenfalls im "
                               "Tuning Bereich! )")}},
              480, 5880, 5040);
-    addPicture(this, twipsRect(2640, 6600, 720, 720));
+    shell::addDecorativePicture(this, twipsRect(2640, 6600, 720, 720));
     auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(1980, 7680, 2055, 375));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(4440, 7740, 900, 240));

@@ -3,8 +3,8 @@
 #include "platform/services.h"
 #include "shell/link_label.h"
 #include "tuning/system_program_windows.h"
-#include "tuning/tweak_actions.h"
-#include "tuning/window_pictures.h"
+#include "tuning/choice_buttons.h"
+#include "tweak/button_write.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -33,17 +33,17 @@ QString colourName(std::uint32_t rgb)
 
 RegZipfunktion::RegZipfunktion() : ToolWindow(kZipDesign)
 {
-    setBackground(kToolBackground);
+    setBackground(shell::kToolBackground);
     addCaption(QStringLiteral("XP's ZIP Funktion ausschalten"), twipsRect(960, 120, 4800, 375));
-    centreCaption(*this);
-    addProse(this,
+    shell::centreCaption(*this);
+    shell::addProse(this,
              {{QStringLiteral("Label1"),
                QStringLiteral("Windows XP zeigt ZIP-Archive als eigene Ordner an. Wer lieber mit einem anderen "
                               "Packprogramm arbeitet, hat von der eingebauten ZIP Funktion und ihren Pseudo-Ordnern "
                               "keinen Nutzen - sie kostet nur Zeit beim Öffnen von Ordnern mit vielen Archiven.")}},
              480, 840, 5640);
     addLabel(QStringLiteral("Label2"), QStringLiteral("Kein Problem:"), twipsRect(480, 2160, 2400, 255));
-    const auto buttons = addButtonGrid(this,
+    const auto buttons = shell::addButtonGrid(this,
                                        {{QStringLiteral("Command1"), QStringLiteral("Ausschalten")},
                                         {QStringLiteral("Command2"), QStringLiteral("Wiederherstellen")}},
                                        QRect(2400, 2520, 1935, 375), QPoint(0, 480), 1);
@@ -55,7 +55,7 @@ RegZipfunktion::RegZipfunktion() : ToolWindow(kZipDesign)
         leaveTopmost(*this);
         start(kZipFoldersOn);
     });
-    addPicture(this, twipsRect(600, 2520, 840, 840));
+    shell::addDecorativePicture(this, twipsRect(600, 2520, 840, 840));
     auto* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), twipsRect(2280, 4200, 2055, 375));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(4800, 4260, 900, 240));
@@ -63,10 +63,10 @@ RegZipfunktion::RegZipfunktion() : ToolWindow(kZipDesign)
 
 RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
 {
-    setBackground(kToolBackground);
+    setBackground(shell::kToolBackground);
     addCaption(QStringLiteral("Die opimale Größe der Auslagerungsdatei"), twipsRect(1800, 120, 6600, 375), 13.5);
-    centreCaption(*this);
-    addProse(this,
+    shell::centreCaption(*this);
+    shell::addProse(this,
              {{QStringLiteral("Label1"),
                QStringLiteral("Wenn der echte Arbeitsspeicher voll ist, lagert Windows Teile davon in die "
                               "Auslagerungsdatei (den virtuellen Arbeitsspeicher) auf der Festplatte aus.")}},
@@ -85,7 +85,7 @@ RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
                label2->y() + label2->height() - link->height());
     // The link leaves "On Top" as it is.
     connect(link, &shell::LinkLabel::clicked, this, [] { start(kSystemPropertiesCommand); });
-    addProse(this,
+    shell::addProse(this,
              {{QStringLiteral("Label4"),
                QStringLiteral("und klicken Sie dort auf Erweitert, Systemleistung: Einstellungen, dann wieder auf "
                               "Erweitert und bei Virtueller Arbeitsspeicher auf Ändern. Wählen Sie oben das "
@@ -109,7 +109,7 @@ RegAuslagerungsdatei2::RegAuslagerungsdatei2() : ToolWindow(kPageFileDesign)
         top += 360;
     }
 
-    addProse(this,
+    shell::addProse(this,
              {{QStringLiteral("Label12"), QStringLiteral("Klicken Sie anschließend auf \"Festlegen\" und bestätigen "
                                                          "Sie Ihre Eingaben mit OK.")}},
              480, 4440, 9100);

@@ -1,9 +1,9 @@
 #include "tuning/reg_value_entry.h"
 
 #include "platform/services.h"
-#include "tuning/tweak_actions.h"
+#include "tuning/choice_buttons.h"
+#include "tweak/button_write.h"
 #include "tuning/value_entry.h"
-#include "tuning/window_pictures.h"
 #include "tweak/toggle_writes.h"
 
 #include <QLabel>
@@ -66,10 +66,10 @@ ValueEntryDesign RegValueEntry::menuSpeed()
 
 RegValueEntry::RegValueEntry(ValueEntryDesign design) : ToolWindow(design.window), entry_(std::move(design))
 {
-    setBackground(kToolBackground);
+    setBackground(shell::kToolBackground);
     const QRect t = entry_.titlePlace;
     addCaption(entry_.title, twipsRect(t.x(), t.y(), t.width(), t.height()));
-    centreCaption(*this);
+    shell::centreCaption(*this);
     for (const ValueEntryDesign::Label& l : entry_.labels) {
         QLabel* label = addLabel(l.name, l.text, twipsRect(l.place.x(), l.place.y(), l.place.width(), l.place.height()));
         label->setTextFormat(Qt::PlainText);  // keeps the runs of blanks that line the numbers up
@@ -86,7 +86,7 @@ RegValueEntry::RegValueEntry(ValueEntryDesign design) : ToolWindow(design.window
     auto* change = addButton(QStringLiteral("Command1"), QStringLiteral("Ändern"), twipsRect(4200, entry_.entryTop, 1575, 310));
     connect(change, &QPushButton::clicked, this, &RegValueEntry::change);
 
-    addPicture(this, twipsRect(600, 4320, 600, 600));
+    shell::addDecorativePicture(this, twipsRect(600, 4320, 600, 600));
     auto* close = addButton(QStringLiteral("Command2"), QStringLiteral("Schließen"), twipsRect(2280, 5040, 2055, 375));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(4560, 5100, 900, 240));

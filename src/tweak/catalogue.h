@@ -19,7 +19,6 @@ struct CatalogueEntry {
     std::string button;    // name of the "How To" button, e.g. "Command15"
     std::string opens;     // the window it opens, e.g. "reg_RAMdefragmentieren"
     bool locked = false;   // the title box refuses typing
-    bool ready = false;    // the window it opens is built: the button is enabled
 };
 
 struct CatalogueDesign {

@@ -1,6 +1,8 @@
 #include "tweak/catalogue_window.h"
 
 #include "shell/navigator.h"
+#include "shell/qt_text.h"
+#include "tweak/twips_rect.h"
 
 #include <QFont>
 #include <QLineEdit>
@@ -10,23 +12,15 @@ namespace zw {
 
 namespace {
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QRect rectOf(const TwipsRect& r)
-{
-    return shell::ToolWindow::twipsRect(r.left, r.top, r.width, r.height);
-}
+using shell::toQString;
 
 shell::WindowDesign designOf(const CatalogueDesign& c)
 {
     shell::WindowDesign d;
-    d.name = qs(c.name);
+    d.name = toQString(c.name);
     d.widthTwips = c.widthTwips;
     d.heightTwips = c.heightTwips;
-    d.caption = qs(c.caption);
+    d.caption = toQString(c.caption);
     d.opener = QStringLiteral("Form1");
     d.whenOpening = shell::LeaveRule::Unload;
     d.escCloses = true;
@@ -40,14 +34,15 @@ shell::WindowDesign designOf(const CatalogueDesign& c)
 CatalogueWindow::CatalogueWindow(const CatalogueDesign& design, QWidget* parent)
     : ToolWindow(designOf(design), parent)
 {
-    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
-    addCaption(qs(design.title), twipsRect(design.titleLeft, design.titleTop, design.widthTwips - design.titleLeft, 480),
+    setBackground(shell::kToolBackground);
+    addCaption(toQString(design.title), twipsRect(design.titleLeft, design.titleTop, design.widthTwips - design.titleLeft, 480),
                13.5);
 
+    const shell::Navigator* navigator = shell::Navigator::current();
     for (const CatalogueEntry& entry : design.entries) {
-        auto* box = new QLineEdit(qs(entry.title), this);
-        box->setObjectName(qs(entry.titleBox));
-        box->setGeometry(rectOf(design.boxRect(entry)));
+        auto* box = new QLineEdit(toQString(entry.title), this);
+        box->setObjectName(toQString(entry.titleBox));
+        box->setGeometry(pixelRect(design.boxRect(entry)));
         box->setReadOnly(entry.locked);
         box->setStyleSheet(QStringLiteral("background: #C0FFC0;"));
         QFont small = box->font();  // the titles were made for a narrow 8-point face
@@ -56,12 +51,13 @@ CatalogueWindow::CatalogueWindow(const CatalogueDesign& design, QWidget* parent)
         box->setFont(small);
         box->setCursorPosition(0);
 
-        QPushButton* howTo = addButton(qs(entry.button), QStringLiteral("How To"), rectOf(design.buttonRect(entry)));
-        howTo->setEnabled(entry.ready);
+        QPushButton* howTo = addButton(toQString(entry.button), QStringLiteral("How To"), pixelRect(design.buttonRect(entry)));
+        // A window this build lacks cannot be opened: its button is disabled.
+        howTo->setEnabled(navigator && navigator->knows(toQString(entry.opens)));
         connect(howTo, &QPushButton::clicked, this, [this, &entry] { openEntry(entry); });
     }
 
-    QPushButton* close = addButton(qs(design.closeButton), QStringLiteral("Schließen"), rectOf(design.close));
+    QPushButton* close = addButton(toQString(design.closeButton), QStringLiteral("Schließen"), pixelRect(design.close));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
     addOnTopBox(twipsRect(design.onTopLeft, design.onTopTop, 1095, 255));
     addOwl(design.owlLeft, design.owlTop);
@@ -70,7 +66,7 @@ CatalogueWindow::CatalogueWindow(const CatalogueDesign& design, QWidget* parent)
 void CatalogueWindow::openEntry(const CatalogueEntry& entry)
 {
     if (shell::Navigator* navigator = shell::Navigator::current())
-        navigator->open(this, qs(entry.opens));
+        navigator->open(this, toQString(entry.opens));
 }
 
 }  // namespace zw

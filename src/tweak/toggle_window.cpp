@@ -1,41 +1,33 @@
 #include "tweak/toggle_window.h"
 
-#include "shell/program_folder.h"
+#include "shell/qt_text.h"
+#include "shell/window_parts.h"
 #include "tweak/button_write.h"
-#include "tweak/poll_period.h"
+#include "tweak/poll_timer.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_layout.h"
 #include "tweak/toggle_writes.h"
+#include "tweak/twips_rect.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 namespace zw {
 
 namespace {
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QRect rectOf(const TwipsRect& r)
-{
-    return shell::ToolWindow::twipsRect(r.left, r.top, r.width, r.height);
-}
+using shell::toQString;
 
 shell::WindowDesign designOf(const RegistryToggle& t)
 {
     shell::WindowDesign d;
-    d.name = qs(t.name);
+    d.name = toQString(t.name);
     d.widthTwips = t.widthTwips;
     d.heightTwips = t.heightTwips;
-    d.caption = qs(t.caption);
-    d.opener = qs(t.opener);
+    d.caption = toQString(t.caption);
+    d.opener = toQString(t.opener);
     return d;  // not topmost at load, no ESC, no owl
 }
 
@@ -45,55 +37,42 @@ ToggleWindow::ToggleWindow(const RegistryToggle& record, QWidget* parent)
     : ToolWindow(designOf(record), parent), record_(record)
 {
     const ToggleLayout layout = layoutToggle(record);
-    setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
-    addCaption(qs(record.title), rectOf(layout.caption));
+    setBackground(shell::kToolBackground);
+    addCaption(toQString(record.title), pixelRect(layout.caption));
 
     for (std::size_t i = 0; i < record.labels.size(); ++i) {
-        QLabel* label = addLabel(QStringLiteral("Label%1").arg(i + 1), qs(record.labels[i]), rectOf(layout.labels[i]));
+        QLabel* label = addLabel(QStringLiteral("Label%1").arg(i + 1), toQString(record.labels[i]), pixelRect(layout.labels[i]));
         label->setWordWrap(true);
     }
     if (layout.frame) {
-        auto* frame = new QGroupBox(qs(record.buttonFrame), this);
+        auto* frame = new QGroupBox(toQString(record.buttonFrame), this);
         frame->setObjectName(QStringLiteral("Frame1"));
-        frame->setGeometry(rectOf(*layout.frame));
+        frame->setGeometry(pixelRect(*layout.frame));
     }
     if (layout.picture) {
-        auto* picture = new QLabel(this);
-        picture->setObjectName(QStringLiteral("Image2"));
-        picture->setGeometry(rectOf(*layout.picture));
-        picture->setScaledContents(true);
-        picture->setPixmap(QPixmap(shell::dataPath(QStringLiteral("Pics/Misc/Tuning.png"))));
+        shell::addDecorativePicture(this, pixelRect(*layout.picture));
     }
     if (layout.notice) {
-        QLabel* notice = addLabel(QStringLiteral("Label%1").arg(record.labels.size() + 1), qs(record.notice),
-                                  rectOf(*layout.notice));
+        QLabel* notice = addLabel(QStringLiteral("Label%1").arg(record.labels.size() + 1), toQString(record.notice),
+                                  pixelRect(*layout.notice));
         notice->setWordWrap(true);
     }
 
-    apply_ = addButton(QStringLiteral("Command1"), qs(record.applyCaption), rectOf(layout.apply));
+    apply_ = addButton(QStringLiteral("Command1"), toQString(record.applyCaption), pixelRect(layout.apply));
     connect(apply_, &QPushButton::clicked, this, [this] { runButton(record_.applyWrites); });
     if (record.hasRestore()) {
-        restore_ = addButton(QStringLiteral("Command2"), qs(record.restoreCaption), rectOf(layout.restore));
+        restore_ = addButton(QStringLiteral("Command2"), toQString(record.restoreCaption), pixelRect(layout.restore));
         connect(restore_, &QPushButton::clicked, this, [this] { runButton(record_.restoreWrites); });
     }
-    QPushButton* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), rectOf(layout.close));
+    QPushButton* close = addButton(QStringLiteral("Command3"), QStringLiteral("Schließen"), pixelRect(layout.close));
     connect(close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
-    addOnTopBox(rectOf(layout.onTop));
-
-    if (record.polls()) {
-        timer_ = new QTimer(this);
-        timer_->setObjectName(QStringLiteral("Timer1"));
-        timer_->setInterval(kPollPeriodMs);
-        connect(timer_, &QTimer::timeout, this, &ToggleWindow::poll);
-    }
+    addOnTopBox(pixelRect(layout.onTop));
 }
 
 void ToggleWindow::load()
 {
-    if (timer_) {
-        poll();
-        timer_->start();
-    }
+    if (record_.polls())
+        startPoll(this, QStringLiteral("Timer1"), [this] { poll(); });
 }
 
 void ToggleWindow::poll()

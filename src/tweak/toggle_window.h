@@ -7,7 +7,6 @@
 #include "tweak/registry_toggle.h"
 
 class QPushButton;
-class QTimer;
 
 namespace zw {
 
@@ -32,7 +31,6 @@ private:
     const RegistryToggle& record_;
     QPushButton* apply_ = nullptr;
     QPushButton* restore_ = nullptr;
-    QTimer* timer_ = nullptr;
 };
 
 }  // namespace zw

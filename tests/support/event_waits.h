@@ -21,10 +21,10 @@ inline bool waitUntil(const std::function<bool()>& done)
     return true;
 }
 
-// Lets a few poll periods pass.
-inline void settle()
+// Lets a few poll periods pass (or `ms` milliseconds of timers).
+inline void settle(int ms = 80)
 {
-    QDeadlineTimer deadline(80);
+    QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }

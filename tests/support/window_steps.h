@@ -12,14 +12,26 @@ namespace zw::test {
 
 // The control of that objectName below `window`; a missing one fails the test.
 template <class W>
+W* namedChild(const QWidget* window, const QString& name)
+{
+    W* found = window ? window->findChild<W*>(name) : nullptr;
+    EXPECT_TRUE(found) << name.toStdString();
+    return found;
+}
+template <class W>
 W* namedChild(const QWidget* window, const char* name)
 {
-    W* found = window ? window->findChild<W*>(QString::fromUtf8(name)) : nullptr;
-    EXPECT_TRUE(found) << name;
-    return found;
+    return namedChild<W>(window, QString::fromUtf8(name));
 }
 
 // Runs the deletes that unloaded windows left behind.
 inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Runs those deletes and then the calls queued so far (one pass of the event loop).
+inline void runQueued()
+{
+    flushDeletes();
+    QCoreApplication::processEvents();
+}
 
 }  // namespace zw::test

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QPointer>
 #include <QPushButton>
 

@@ -30,12 +30,7 @@ protected:
     QSize preview(const char* name) { return child<QLabel>(name)->pixmap().size(); }
     static QString pic(std::string_view file) { return shell::programFilePath(file); }
     // Lets at least two mirror periods pass.
-    static void pastTwoTicks()
-    {
-        QDeadlineTimer deadline(1100);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    static void pastTwoTicks() { settle(1100); }
 };
 
 TEST_F(IELayout, WithoutSettingsThePresetsStayAndPreviewsAreEmpty)

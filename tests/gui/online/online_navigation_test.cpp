@@ -4,6 +4,7 @@
 #include "shell/form1.h"
 #include "shell/navigator.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,6 @@ protected:
         online::registerWindows(navigator);
     }
 
-    static void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-
     shell::ToolWindow* openFromHub(const char* button, const QString& name)
     {
         shell::ToolWindow* form1 = navigator.show(QStringLiteral("Form1"));
@@ -38,7 +33,7 @@ protected:
         auto* b = form1->findChild<QPushButton*>(QString::fromLatin1(button));
         EXPECT_TRUE(b->isEnabled()) << button;
         b->click();
-        settle();
+        zw::test::runQueued();
         return navigator.loaded(name);
     }
 
@@ -56,7 +51,7 @@ TEST_F(OnlineNavigation, UpdateOpensFromTheHubAndBeendenReturns)
     EXPECT_FALSE(navigator.loaded(QStringLiteral("Form1"))->isVisible());
 
     update->findChild<QPushButton*>(QStringLiteral("cmdUnload"))->click();
-    settle();
+    zw::test::runQueued();
     EXPECT_EQ(navigator.loaded(QStringLiteral("Update")), nullptr);
     EXPECT_TRUE(navigator.loaded(QStringLiteral("Form1"))->isVisible());
 }
@@ -72,7 +67,7 @@ TEST_F(OnlineNavigation, FeedbackOpensAfterTheNoticeAndEscReturns)
 
     QApplication::setActiveWindow(feedback);
     QTest::keyClick(feedback->findChild<QPushButton*>(QStringLiteral("cmdSend")), Qt::Key_Escape);
-    settle();
+    zw::test::runQueued();
     EXPECT_EQ(navigator.loaded(QStringLiteral("Feedback")), nullptr);
     EXPECT_TRUE(navigator.loaded(QStringLiteral("Form1"))->isVisible());
 }

@@ -35,9 +35,7 @@ protected:
     Form1* showMain() { return static_cast<Form1*>(navigator.show("Form1")); }
     template <class T = QWidget>
     static T* child(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return namedChild<T>(window, name);
     }
     MemoryRegistry registry;
     FakeServices fakes;

@@ -4,13 +4,11 @@
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
 
-#include <QCoreApplication>
+#include "support/window_steps.h"
+
 #include <QPushButton>
 
 namespace zw::test {
-
-// Unloaded windows are destroyed by the event loop; this destroys them now.
-inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 inline shell::WindowDesign stubDesign(const QString& name, const QString& opener, shell::LeaveRule leave) {
     shell::WindowDesign design;
@@ -29,7 +27,7 @@ inline shell::WindowDesign stubDesign(const QString& name, const QString& opener
 class StubWindow : public shell::ToolWindow {
 public:
     explicit StubWindow(const shell::WindowDesign& design) : ToolWindow(design) {
-        setBackground(QStringLiteral("Pics/Backgrounds/tool.png"));
+        setBackground(shell::kToolBackground);
         addCaption(design.caption, twipsRect(240, 120, 4000, 375));
         addOnTopBox(twipsRect(240, 3900, 1200, 255));
         addOwl(5200, 3800);

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "fresh_store.h"
-#include "support/event_waits.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 
@@ -42,12 +41,8 @@ protected:
     template <class W = QPushButton>
     W* child(const QString& name)
     {
-        W* found = window ? window->findChild<W*>(name) : nullptr;
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
+        return namedChild<W>(window, name);
     }
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void setOnTop() { child<QCheckBox>(QStringLiteral("Check1"))->setChecked(true); }
     bool onTop() { return child<QCheckBox>(QStringLiteral("Check1"))->isChecked(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 #include "unit/toggles/all_records.h"
 #include "unit/toggles/registry_probe.h"
 #include "unit/toggles/toggle_store.h"
@@ -28,9 +29,7 @@ protected:
     template <class T = QWidget>
     static T* child(QWidget* window, const QString& name)
     {
-        T* found = window ? window->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return namedChild<T>(window, name);
     }
     static void click(QWidget* window, const QString& name)
     {

@@ -65,7 +65,7 @@ TEST_F(InfoTest, OkBeepsAndReturnsToTheSameMainWindow)
     ASSERT_NE(info, nullptr);
     QPointer<QWidget> guard(info);
     info->findChild<QPushButton*>("Command1")->click();
-    settle();
+    runQueued();
     EXPECT_EQ(fakes.tones.tones, (std::vector<Tone>{{1000, 100}}));
     EXPECT_TRUE(guard.isNull());
     ASSERT_FALSE(mainWindow.isNull());
@@ -82,7 +82,7 @@ TEST_F(InfoTest, EscReturnsWithoutATone)
     auto* ok = info->findChild<QPushButton*>("Command1");
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Escape);
-    settle();
+    runQueued();
     EXPECT_TRUE(fakes.tones.tones.empty());
     EXPECT_TRUE(guard.isNull());
     ASSERT_FALSE(mainWindow.isNull());

@@ -176,7 +176,7 @@ TEST_F(MinimiertTest, IconEventsDispatchByTheirNumber)
 
     tray->iconCallback(Minimiert::mouseMessageFor(QSystemTrayIcon::Trigger));  // single left click
     tray->iconCallback(0x200);
-    settle();
+    runQueued();
     EXPECT_FALSE(tray->menu()->isVisible());
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Minimiert"});
 
@@ -192,7 +192,7 @@ TEST_F(MinimiertTest, LeftOrRightDoubleClickBringsTheMainWindowBackAndRemovesThe
         ASSERT_NE(tray, nullptr);
         QPointer<Minimiert> guard(tray);
         tray->iconCallback(message);
-        settle();
+        runQueued();
         EXPECT_TRUE(guard.isNull()) << message;
         EXPECT_TRUE(mainWindowShown()) << message;
         EXPECT_EQ(navigator.loadedNames(), QStringList{"Form1"});
@@ -204,7 +204,7 @@ TEST_F(MinimiertTest, ProgrammAnzeigenShowsAFreshMainWindow)
     Minimiert* tray = minimize();
     ASSERT_NE(tray, nullptr);
     tray->item("maxi")->trigger();
-    settle();
+    runQueued();
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Form1"});
     EXPECT_TRUE(mainWindowShown());
 }
@@ -217,7 +217,7 @@ TEST_F(MinimiertTest, BeendenAnsweredNoRemovesTheIconAndEndsTheProgram)
     QPointer<Minimiert> guard(tray);
     fakes.dialogs.answers.push_back(MsgAnswer::No);
     tray->item("mnExit")->trigger();
-    settle();
+    runQueued();
     ASSERT_EQ(fakes.dialogs.messages.size(), 1);
     const RecordedMessage& question = fakes.dialogs.messages[0];
     EXPECT_EQ(question.text, "Es wurden eventuell Änderungen an ihrem System vorgenommen, die einen Neustart "
@@ -246,7 +246,7 @@ TEST_F(MinimiertTest, BeendenAnsweredYesOpensTheShutDownDialogOwnedByTheWindow)
     tray->item("mnExit")->trigger();
     EXPECT_EQ(owner, tray);
     EXPECT_FALSE(iconWhileAsking);
-    settle();
+    runQueued();
     EXPECT_TRUE(navigator.loadedNames().isEmpty());
 }
 
@@ -262,7 +262,7 @@ TEST_F(MinimiertTest, InfoFromTheMenuThenOkBringsTheMainWindowAndTheIconGoes)
     EXPECT_TRUE(tray->iconShown());  // the icon stays while the about window is open
 
     info->findChild<QPushButton*>("Command1")->click();
-    settle();
+    runQueued();
     EXPECT_TRUE(mainWindowShown());
     // The main window's housekeeping removes the tray window within half a second.
     EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 3000));
@@ -275,7 +275,7 @@ TEST_F(MinimiertTest, ASecondMinimierenAfterComingBackAddsANewIcon)
     ASSERT_NE(first, nullptr);
     QPointer<Minimiert> firstGuard(first);
     first->iconCallback(515);
-    settle();
+    runQueued();
     ASSERT_TRUE(firstGuard.isNull());
 
     Minimiert* second = minimize();
@@ -289,7 +289,7 @@ TEST_F(MinimiertTest, ClosingTheInvisibleWindowFromOutsideIsRefused)
     Minimiert* tray = minimize();
     ASSERT_NE(tray, nullptr);
     EXPECT_FALSE(tray->close());
-    settle();
+    runQueued();
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Minimiert"});
     EXPECT_TRUE(tray->iconShown());
 }
@@ -318,7 +318,7 @@ TEST_F(StandInTest, WithoutANotificationAreaAStandInWindowKeepsTheProgramReachab
     tray->menu()->hide();
 
     standIn->findChild<QPushButton*>("cmdShow")->click();
-    settle();
+    runQueued();
     EXPECT_TRUE(mainWindowShown());
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Form1"});
 }
@@ -329,7 +329,7 @@ TEST_F(StandInTest, ClosingTheStandInBringsTheProgramBack)
     ASSERT_NE(tray, nullptr);
     ASSERT_NE(tray->standIn(), nullptr);
     tray->standIn()->close();
-    settle();
+    runQueued();
     EXPECT_TRUE(mainWindowShown());
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Form1"});
 }

@@ -13,6 +13,7 @@
 #include "platform/registry_access.h"
 #include "platform/sqlite_registry_store.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -42,13 +43,6 @@ protected:
         shell::registerLauncherWindow(navigator);
     }
 
-    // Lets deferred deletions and queued calls run.
-    static void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-
     template <class W = shell::ToolWindow>
     W* loaded(const QString& name)
     {
@@ -66,7 +60,7 @@ protected:
             return nullptr;
         mainWindow = form1;
         form1->findChild<QPushButton*>(QString::fromLatin1(button))->click();
-        settle();
+        runQueued();
         return loaded<W>(name);
     }
 
@@ -82,7 +76,7 @@ protected:
         if (!button)
             return nullptr;
         button->click();
-        settle();
+        runQueued();
         return loaded<shell::Minimiert>(QStringLiteral("Minimiert"));
     }
 

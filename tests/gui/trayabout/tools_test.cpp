@@ -111,7 +111,7 @@ TEST_F(ToolsTest, EscWithAFocusedButtonReturnsToTheMainWindowAndTheNextOpeningSt
     auto* button = tools->findChild<QPushButton*>("Command13");
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Escape);
-    settle();
+    runQueued();
     EXPECT_TRUE(guard.isNull());
     EXPECT_TRUE(fakes.launcher.started.isEmpty());
     ASSERT_FALSE(mainWindow.isNull());
@@ -127,7 +127,7 @@ TEST_F(ToolsTest, SchliessenReturnsToTheMainWindow)
     shell::Tools* tools = openFromHub();
     ASSERT_NE(tools, nullptr);
     tools->findChild<QPushButton*>("cmdSchließen")->click();
-    settle();
+    runQueued();
     EXPECT_EQ(navigator.loadedNames(), QStringList{"Form1"});
     EXPECT_TRUE(mainWindow->isVisible());
 }

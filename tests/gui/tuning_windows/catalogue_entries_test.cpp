@@ -1,6 +1,7 @@
 // The special windows open from their catalogue entries and return to a fresh catalogue.
 #include "fresh_store.h"
 #include "support/fake_services.h"
+#include "support/window_steps.h"
 
 #include "shell/navigator.h"
 #include "shell/tool_window.h"
@@ -8,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 
@@ -19,7 +19,6 @@ class CatalogueEntries : public FreshStore {
 protected:
     CatalogueEntries() { tuning::registerWindows(navigator); }
     ~CatalogueEntries() override { flushDeletes(); }
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     FakeServices fakes;
     shell::Navigator navigator;

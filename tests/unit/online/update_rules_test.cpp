@@ -61,6 +61,9 @@ TEST(UpdateRules, ServerTextIsUtf8OrCodePage1252)
     EXPECT_EQ(decodeServerText("Gr\xfc\xdf" "e \x80 \x93x\x94"), "Grüße € “x”");
     EXPECT_EQ(decodeServerText("\xc3"), "Ã");               // cut sequence
     EXPECT_EQ(decodeServerText("\xed\xa0\x80"), "í\xc2\xa0€");   // surrogate is not UTF-8
+    EXPECT_EQ(decodeServerText("\xc0\xaf"), "À¯");               // overlong form is not UTF-8
+    EXPECT_EQ(decodeServerText("\xf4\x90\x80\x80"), "ô\xc2\x90€€");  // beyond U+10FFFF
+    EXPECT_EQ(decodeServerText("\xf0\x9f\x94\xa5!"), "\xf0\x9f\x94\xa5!");  // four bytes are fine
     EXPECT_EQ(decodeServerText(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 

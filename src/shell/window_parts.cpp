@@ -1,20 +1,19 @@
-#include "tuning/tweak_actions.h"
+#include "shell/window_parts.h"
 
+#include "shell/program_folder.h"
 #include "shell/tool_window.h"
 #include "shell/twips.h"
-#include "tweak/poll_period.h"
-#include "tweak/toggle_writes.h"
 
-#include <QFrame>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 
-namespace zw::tuning {
+namespace zw::shell {
 
 namespace {
 
@@ -30,12 +29,12 @@ QFrame* addLine(QWidget* window, QRect pixels)
 
 }  // namespace
 
-void centreCaption(shell::ToolWindow& window)
+void centreCaption(ToolWindow& window)
 {
     QLabel* caption = window.captionLabel();
     if (!caption)
         return;
-    const int margin = shell::ToolWindow::twipsRect(0, 0, 360, 0).width();
+    const int margin = ToolWindow::twipsRect(0, 0, 360, 0).width();
     const int width = window.width() - 2 * margin;
     QFont font = caption->font();
     font.setPointSizeF(13.5);
@@ -53,12 +52,12 @@ void shrinkToFit(QLabel* label, const QString& sample, int width)
     label->setFont(font);
 }
 
-int addProse(QWidget* window, const std::vector<ButtonText>& labels, int left, int top, int width, int gap)
+int addProse(QWidget* window, const std::vector<NamedText>& labels, int left, int top, int width, int gap)
 {
-    const QRect place = shell::ToolWindow::twipsRect(left, top, width, gap);
+    const QRect place = ToolWindow::twipsRect(left, top, width, gap);
     int y = place.top();
-    for (const ButtonText& text : labels) {
-        auto* label = new QLabel(text.caption, window);
+    for (const NamedText& text : labels) {
+        auto* label = new QLabel(text.text, window);
         label->setObjectName(text.name);
         label->setStyleSheet(QStringLiteral("background: transparent;"));
         label->setWordWrap(true);
@@ -66,46 +65,19 @@ int addProse(QWidget* window, const std::vector<ButtonText>& labels, int left, i
         label->setGeometry(place.left(), y, place.width(), height);
         y += height + place.height();
     }
-    return shell::pixelsToTwips(y - place.height());
+    return pixelsToTwips(y - place.height());
 }
 
-QTimer* startPoll(QWidget* window, const QString& name, std::function<void()> tick)
-{
-    auto* timer = new QTimer(window);
-    timer->setObjectName(name);
-    timer->setInterval(kPollPeriodMs);
-    QObject::connect(timer, &QTimer::timeout, window, [tick] { runStep(tick); });
-    timer->start();
-    QTimer::singleShot(0, timer, [tick] { runStep(tick); });
-    return timer;
-}
-
-void showChoice(const std::vector<QPushButton*>& buttons, const ChoiceOutcome& outcome)
-{
-    if (outcome.kind != ChoiceOutcome::Kind::Disable)
-        return;
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setEnabled(i != outcome.index);
-}
-
-std::vector<ButtonText> buttonTexts(const std::vector<ChoiceButton>& choices)
-{
-    std::vector<ButtonText> texts;
-    for (const ChoiceButton& c : choices)
-        texts.push_back({QString::fromStdString(c.objectName), QString::fromStdString(c.caption)});
-    return texts;
-}
-
-std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<ButtonText>& texts, QRect first, QPoint step,
+std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<NamedText>& texts, QRect first, QPoint step,
                                         int perRow)
 {
     std::vector<QPushButton*> buttons;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const int column = static_cast<int>(i) % perRow;
         const int row = static_cast<int>(i) / perRow;
-        auto* button = new QPushButton(texts[i].caption, window);
+        auto* button = new QPushButton(texts[i].text, window);
         button->setObjectName(texts[i].name);
-        QRect place = shell::ToolWindow::twipsRect(first.left() + column * step.x(), first.top() + row * step.y(),
+        QRect place = ToolWindow::twipsRect(first.left() + column * step.x(), first.top() + row * step.y(),
                                                    first.width(), first.height());
         place.setWidth(std::max(place.width(), button->sizeHint().width()));  // the caption always fits
         button->setGeometry(place);
@@ -116,7 +88,7 @@ std::vector<QPushButton*> addButtonGrid(QWidget* window, const std::vector<Butto
 
 QLabel* addLineFrame(QWidget* window, const QString& titleName, const QString& title, QRect frame)
 {
-    const QRect box = shell::ToolWindow::twipsRect(frame.left(), frame.top(), frame.width(), frame.height());
+    const QRect box = ToolWindow::twipsRect(frame.left(), frame.top(), frame.width(), frame.height());
     auto* label = new QLabel(title, window);
     label->setObjectName(titleName);
     label->setStyleSheet(QStringLiteral("background: transparent;"));
@@ -134,4 +106,15 @@ QLabel* addLineFrame(QWidget* window, const QString& titleName, const QString& t
     return label;
 }
 
-}  // namespace zw::tuning
+QLabel* addDecorativePicture(QWidget* window, QRect pixels)
+{
+    auto* picture = new QLabel(window);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setGeometry(pixels);
+    picture->setScaledContents(true);
+    picture->setStyleSheet(QStringLiteral("background: transparent;"));
+    picture->setPixmap(QPixmap(dataPath(kDecorativePicture)));
+    return picture;
+}
+
+}  // namespace zw::shell
