@@ -14,9 +14,8 @@ int main(int argc, char* argv[]) {
     zw::app::setUpApplication(app);
     zw::shell::Navigator navigator;
     zw::app::registerAllWindows(navigator);
-    zw::shell::ToolWindow* form = navigator.show(QStringLiteral("Form1"));
-    if (!form) return 3;
-    form->repaint();
+    if (!zw::app::showMainWindow(navigator)) return 3;
+    navigator.loaded(QStringLiteral("Form1"))->repaint();
     QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
     return QApplication::exec();
 }
