@@ -62,4 +62,20 @@ std::shared_ptr<RegistryStore> openDefaultRegistry() {
 #endif
 }
 
+bool activateToolRegistry(std::string& error) {
+#ifdef _WIN32
+    static_cast<void>(error);  // the registry itself is always there
+    setActiveRegistry(openDefaultRegistry());
+    return true;
+#else
+    StoreOpening opening = openStoreFile(defaultRegistryPath(), seedDefaultHive, WhenUnusable::GiveUp);
+    if (!opening.store) {
+        error = opening.notice;
+        return false;
+    }
+    setActiveRegistry(std::move(opening.store));
+    return true;
+#endif
+}
+
 }  // namespace zw::platform

@@ -22,6 +22,11 @@ std::string defaultRegistryPath();
 // defaultRegistryPath() elsewhere (created and seeded from the default hive when new).
 std::shared_ptr<RegistryStore> openDefaultRegistry();
 
+// For a command-line tool: installs the platform's store as the active one and returns true,
+// or leaves `error` (German) and returns false when the store file cannot be used, rather
+// than working on a store in memory whose changes would be lost when the tool ends.
+bool activateToolRegistry(std::string& error);
+
 // Installs a store for the lifetime of the object and puts the previous one back after.
 class ScopedRegistry {
 public:

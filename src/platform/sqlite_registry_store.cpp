@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace zw::platform {
@@ -17,6 +19,7 @@ namespace zw::platform {
 namespace {
 
 constexpr std::string_view kFormat = "zunderwerk-registry 1";
+constexpr int kBusyTimeoutMs = 10000;  // how long a connection waits for another one's lock
 constexpr std::string_view kClassesPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\CLASSES";
 
 constexpr std::string_view kSchema = R"sql(
@@ -310,6 +313,18 @@ bool isDamage(int rc) {
 
 int exec(sqlite3* db, std::string_view sql) { return sqlite3_exec(db, std::string(sql).c_str(), nullptr, nullptr, nullptr); }
 
+// Switches the file to the write-ahead log. While another process is creating the same new
+// file, the switch finds it busy and SQLite gives up at once instead of waiting, so it is tried
+// again for as long as the busy time-out allows.
+int useWriteAheadLog(sqlite3* db) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    int rc = SQLITE_OK;
+    while ((rc = exec(db, "PRAGMA journal_mode=WAL")) == SQLITE_BUSY && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return rc;
+}
+
 // Creates the tables, the roots and HKEY_LOCAL_MACHINE\SOFTWARE\Classes (the rows behind
 // HKEY_CLASSES_ROOT).
 int createSchema(sqlite3* db) {
@@ -342,9 +357,10 @@ SqliteRegistryStore::OpenResult SqliteRegistryStore::open(const std::string& pat
     };
     if (rc != SQLITE_OK) return fail(rc);
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 10000);
-    if ((rc = exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; "
-                       "PRAGMA journal_size_limit=4194304;")) != SQLITE_OK)
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    if ((rc = useWriteAheadLog(db)) != SQLITE_OK ||
+        (rc = exec(db, "PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; PRAGMA journal_size_limit=4194304;")) !=
+            SQLITE_OK)
         return fail(rc);
 
     // Decide between a store of ours, a new (empty) file and anything else. Reading needs no

@@ -63,7 +63,8 @@ std::shared_ptr<SqliteRegistryStore> memoryStore(const SqliteRegistryStore::Seed
 
 }  // namespace
 
-StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::Seed& seed) {
+StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::Seed& seed,
+                           WhenUnusable whenUnusable) {
     StoreOpening opening;
     std::error_code ec;
     // A folder made here holds the user's registry and nothing else: it is for the user alone.
@@ -92,9 +93,10 @@ StoreOpening openStoreFile(const std::string& path, const SqliteRegistryStore::S
             first = std::move(fresh);
         }
     }
+    opening.notice = "Die Registrierungsdatenbank \"" + path + "\" kann nicht geöffnet werden (" + first.detail + ").";
+    if (whenUnusable == WhenUnusable::GiveUp) return opening;  // the caller reports it
     opening.store = memoryStore(seed);
-    opening.notice = "Die Registrierungsdatenbank \"" + path + "\" kann nicht geöffnet werden (" + first.detail +
-                     "). Änderungen werden nur bis zum Programmende im Speicher gehalten.";
+    opening.notice += " Änderungen werden nur bis zum Programmende im Speicher gehalten.";
     tellUser(opening.notice);
     return opening;
 }

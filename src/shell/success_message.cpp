@@ -9,4 +9,9 @@ void showRegistrySuccess() {
     services().dialogs->messageBox(kRegistrySuccessText, kProgramTitle, MsgIcon::Information, MsgButtons::Ok);
 }
 
+void showRegistryFailure() {
+    using namespace zw::platform;
+    services().dialogs->messageBox(kRegistryFailureText, kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
 }  // namespace zw::shell

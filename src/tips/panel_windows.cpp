@@ -12,7 +12,7 @@ namespace zw::tips {
 
 namespace {
 
-// Clears "On Top", performs the writes in order, shows the success message once.
+// Clears "On Top", performs the writes in order, shows the outcome message once.
 void connectWrites(TipWindow* window, QPushButton* button, std::vector<RegistryWrite> writes)
 {
     QObject::connect(button, &QPushButton::clicked, window,

@@ -1,5 +1,7 @@
 #include "tips/text_tweaks.h"
 
+#include "tweak/write_outcome.h"
+
 #include <array>
 #include <limits>
 #include <utility>
@@ -8,8 +10,10 @@ namespace zw {
 
 void SetKeyKey(const KeyTextTarget& target, std::string_view text)
 {
-    if (text.size() > std::numeric_limits<std::uint32_t>::max())
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        Registry::WriteOutcome::noteFailure();
         return;
+    }
     Registry::RegKey key = 0;
     if (Registry::CreateKey(target.hive, target.key, key) != platform::kRegOk)
         return;

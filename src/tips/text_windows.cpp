@@ -2,7 +2,6 @@
 
 #include "platform/services.h"
 #include "shell/qt_text.h"
-#include "shell/success_message.h"
 #include "tips/text_tweaks.h"
 #include "tweak/button_write.h"
 #include "tweak/toggle_writes.h"
@@ -195,8 +194,7 @@ void TricksNetsend::change()
                                                  platform::MsgIcon::Critical);
         return;
     }
-    runStep([&] { storeMessengerStartType(*type); });
-    runStep([] { shell::showRegistrySuccess(); });
+    confirmWrites([&] { storeMessengerStartType(*type); });
 }
 
 }  // namespace zw::tips

@@ -1,6 +1,6 @@
 // A row of choice buttons in the special System Tuning windows, showing the value in force.
 // The parts the windows are built from are shell/window_parts.h, the poll tweak/poll_timer.h
-// and a button write with its success message tweak/button_write.h.
+// and a button write with its outcome message tweak/button_write.h.
 #pragma once
 
 #include "shell/window_parts.h"

@@ -5,6 +5,7 @@
 #include "tuning/choice_buttons.h"
 #include "tweak/button_write.h"
 #include "tweak/poll_timer.h"
+#include "tweak/write_outcome.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -68,7 +69,11 @@ void RegOutlookSplash::write(bool apply)
                                                  platform::MsgIcon::Exclamation);
         return;
     }
-    writeAndConfirm(*this, [apply] { writeOutlookSplash(apply); });
+    writeAndConfirm(*this, [apply] {
+        // The identity may have gone since the check above: then nothing was written.
+        if (!writeOutlookSplash(apply))
+            Registry::WriteOutcome::noteFailure();
+    });
 }
 
 }  // namespace zw::tuning

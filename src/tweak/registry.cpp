@@ -1,6 +1,7 @@
 #include "tweak/registry.h"
 
 #include "platform/registry_access.h"
+#include "tweak/write_outcome.h"
 
 #include <array>
 
@@ -32,6 +33,30 @@ std::string hexBytes(const std::string& bytes) {
 }
 
 const std::uint8_t* asBytes(std::string_view text) { return reinterpret_cast<const std::uint8_t*>(text.data()); }
+
+void noteUnless(bool reached) {
+    if (!reached) WriteOutcome::noteFailure();
+}
+
+// Whether a key is known to be absent. A key that cannot be looked at is not known to be absent.
+bool keyAbsent(HiveCode hive, std::string_view key) {
+    auto& store = activeRegistry();
+    RegKey handle = kNoKey;
+    const RegResult rc = store.openKey(hiveRoot(hive), key, platform::kKeyQueryValue, handle);
+    if (rc == kRegOk) store.closeKey(handle);
+    return rc == platform::kRegFileNotFound;
+}
+
+// Whether a value (or its key) is known to be absent, looked at without asking for write rights.
+bool valueAbsent(HiveCode hive, std::string_view key, std::string_view value) {
+    auto& store = activeRegistry();
+    RegKey handle = kNoKey;
+    const RegResult rc = store.openKey(hiveRoot(hive), key, platform::kKeyQueryValue, handle);
+    if (rc != kRegOk) return rc == platform::kRegFileNotFound;
+    const RegResult query = store.queryValue(handle, value, nullptr, nullptr, nullptr);
+    store.closeKey(handle);
+    return query == platform::kRegFileNotFound;
+}
 
 }  // namespace
 
@@ -118,9 +143,13 @@ void SetValue(HiveCode hive, std::string_view key, std::string_view value, RegTy
               std::uint32_t size) {
     auto& store = activeRegistry();
     RegKey handle = kNoKey;
-    if (store.openKey(hiveRoot(hive), key, platform::kKeySetValue, handle) != kRegOk) return;
-    store.setValue(handle, value, type, data, size);
+    if (store.openKey(hiveRoot(hive), key, platform::kKeySetValue, handle) != kRegOk) {
+        WriteOutcome::noteFailure();
+        return;
+    }
+    const RegResult rc = store.setValue(handle, value, type, data, size);
     store.closeKey(handle);
+    noteUnless(rc == kRegOk);
 }
 
 void SetStringValue(HiveCode hive, std::string_view key, std::string_view value, std::string_view text) {
@@ -148,12 +177,22 @@ void SetBinaryValue(HiveCode hive, std::string_view key, std::string_view value,
 void DeleteValue(HiveCode hive, std::string_view key, std::string_view value) {
     auto& store = activeRegistry();
     RegKey handle = kNoKey;
-    if (store.openKey(hiveRoot(hive), key, platform::kKeySetValue, handle) != kRegOk) return;
-    store.deleteValue(handle, value);
+    const RegResult open = store.openKey(hiveRoot(hive), key, platform::kKeySetValue, handle);
+    if (open != kRegOk) {
+        noteUnless(open == platform::kRegFileNotFound || valueAbsent(hive, key, value));
+        return;
+    }
+    const RegResult rc = store.deleteValue(handle, value);
     store.closeKey(handle);
+    noteUnless(rc == kRegOk || rc == platform::kRegFileNotFound);
 }
 
-void DeleteKey(HiveCode hive, std::string_view key) { activeRegistry().deleteKey(hiveRoot(hive), key); }
+void DeleteKey(HiveCode hive, std::string_view key) {
+    const RegResult rc = activeRegistry().deleteKey(hiveRoot(hive), key);
+    // Refused (no rights, or the key still has subkeys) or another error: a failure unless the
+    // key is not there at all.
+    noteUnless(rc == kRegOk || rc == platform::kRegFileNotFound || keyAbsent(hive, key));
+}
 
 RegResult OpenKey(HiveCode hive, std::string_view path, RegKey& out) {
     return activeRegistry().openKey(hiveRoot(hive), path, platform::kMaximumAllowed, out);
@@ -170,13 +209,17 @@ RegResult EnumKey(RegKey key, std::uint32_t index, std::string& name) {
 }
 
 RegResult CreateKey(HiveCode hive, std::string_view path, RegKey& out) {
-    return activeRegistry().createKey(hiveRoot(hive), path, platform::kMaximumAllowed, out);
+    const RegResult rc = activeRegistry().createKey(hiveRoot(hive), path, platform::kMaximumAllowed, out);
+    noteUnless(rc == kRegOk);
+    return rc;
 }
 
 RegResult SetStringValueSized(RegKey key, std::string_view value, std::string_view text, std::uint32_t size) {
     // Never reads past the text: a size beyond it is refused instead.
-    if (size > text.size()) return platform::kRegInvalidParameter;
-    return activeRegistry().setValue(key, value, platform::kRegSz, asBytes(text), size);
+    const RegResult rc = size > text.size() ? platform::kRegInvalidParameter
+                                            : activeRegistry().setValue(key, value, platform::kRegSz, asBytes(text), size);
+    noteUnless(rc == kRegOk);
+    return rc;
 }
 
 RegResult CloseKey(RegKey key) { return activeRegistry().closeKey(key); }

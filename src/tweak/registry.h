@@ -25,7 +25,8 @@ using platform::RegKey;
 using platform::RegResult;
 using platform::RegType;
 
-// Public operations: none reports a result; a read that fails gives the empty text.
+// Public operations: none reports a result; a read that fails gives the empty text. A write
+// that fails is only told to a WriteOutcome alive at the time (tweak/write_outcome.h).
 std::string GetValueText(HiveCode hive, std::string_view key, std::string_view value);
 void SetStringValue(HiveCode hive, std::string_view key, std::string_view value, std::string_view text);
 void SetDwordValue(HiveCode hive, std::string_view key, std::string_view value, std::int32_t number);
@@ -42,7 +43,8 @@ void SetValue(HiveCode hive, std::string_view key, std::string_view value, RegTy
 // delimiter returns the whole text and leaves the empty text.
 std::string SplitFirst(std::string& text, char delimiter);
 
-// Direct calls (RegOpenKeyA, RegEnumKeyA, RegCreateKeyA, RegSetValueExA, RegCloseKey).
+// Direct calls (RegOpenKeyA, RegEnumKeyA, RegCreateKeyA, RegSetValueExA, RegCloseKey). The two
+// that write (CreateKey, SetStringValueSized) also tell a failure to a WriteOutcome alive.
 RegResult OpenKey(HiveCode hive, std::string_view path, RegKey& out);
 RegResult EnumKey(RegKey key, std::uint32_t index, std::string& name);  // name of at most 255 characters
 RegResult CreateKey(HiveCode hive, std::string_view path, RegKey& out);

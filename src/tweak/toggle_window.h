@@ -1,6 +1,6 @@
 // The toggle window: one RegistryToggle record shown as a tool window. Its timer polls the
 // value that decides the state and enables exactly one of Apply and Restore; Apply and
-// Restore clear "On Top", run the record's writes and show the success message.
+// Restore clear "On Top", run the record's writes and show the outcome message.
 #pragma once
 
 #include "shell/tool_window.h"

@@ -27,7 +27,7 @@ void performWrite(const RegistryWrite& w)
 void performWrites(const std::vector<RegistryWrite>& writes) noexcept
 {
     for (const RegistryWrite& w : writes)
-        runStep([&] { performWrite(w); });
+        runWriteStep([&] { performWrite(w); });
 }
 
 }  // namespace zw

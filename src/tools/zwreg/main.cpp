@@ -9,5 +9,9 @@
 int main(int argc, char** argv) {
     const zw::platform::Utf8Console console;
     const std::vector<std::string> args = zw::platform::utf8Arguments(argc, argv);
+    if (std::string error; !zw::platform::activateToolRegistry(error)) {
+        std::cerr << "FEHLER: " << error << " Es wurde nichts geändert.\n";
+        return 1;
+    }
     return zw::zwreg::runCommand(args, zw::platform::activeRegistry(), std::cin, std::cout, std::cerr);
 }

@@ -4,6 +4,7 @@
 #include "tuning/tuning_toggles.h"
 #include "tweak/state_poll.h"
 #include "tweak/toggle_writes.h"
+#include "tweak/write_outcome.h"
 
 namespace zw::zwtweak {
 
@@ -14,7 +15,8 @@ constexpr const char* kUsage =
     "        zwtweak apply NAME\n"
     "        zwtweak restore NAME\n"
     "list zeigt Fensternamen, Titel und Zustand (Applied, Default oder unknown) jedes Eintrags;\n"
-    "apply und restore schreiben die Werte des Eintrags.\n";
+    "apply und restore schreiben die Werte des Eintrags; scheitert ein Schreiben, endet der Aufruf\n"
+    "mit dem Code 1.\n";
 
 const RegistryToggle* find(const std::string& name)
 {
@@ -54,8 +56,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             err << "zwtweak: " << t->name << " kann nicht wiederhergestellt werden\n";
             return 1;
         }
+        const Registry::WriteOutcome outcome;
         performWrites(apply ? t->applyWrites : t->restoreWrites);
         printLine(out, *t);
+        if (outcome.failed()) {
+            err << "zwtweak: " << t->name << ": nicht alle Werte konnten geschrieben werden"
+                << " (fehlen die nötigen Rechte?)\n";
+            return 1;
+        }
         return 0;
     }
     err << kUsage;

@@ -131,7 +131,8 @@ TEST_F(CookieList, LoeschenRemovesASiteButNotOneWithSubKeys)
     select("nested.example");
     child("cmdDelete")->click();
     ASSERT_EQ(fakes.dialogs.messages.size(), 4);
-    EXPECT_EQ(fakes.dialogs.messages[3].text, kSuccess) << "shown whatever the outcome";
+    EXPECT_EQ(fakes.dialogs.messages[1].text, kSuccess);
+    EXPECT_EQ(fakes.dialogs.messages[3].text, kFailure) << "a key with subkeys is not deleted";
     EXPECT_EQ(rows(), QStringList({"nested.example|Immer zulassen|#ff0000|bold|#ff0000|bold"}));
 }
 

@@ -64,7 +64,9 @@ TEST_F(PanelWindow, HideAllAndShowAllCoverTheTwoPartsWithoutButtonsWithOneMessag
 
     Registry::SetStringValue(2, kTaskbar + "\\Sub", "", "x");  // a key with subkeys is not deleted
     child("Command21")->click();
-    EXPECT_EQ(fakes.dialogs.messages.size(), 2);
+    ASSERT_EQ(fakes.dialogs.messages.size(), 2);
+    EXPECT_EQ(fakes.dialogs.messages[0].text, kSuccess);
+    EXPECT_EQ(fakes.dialogs.messages[1].text, kFailure) << "the taskbar key still has a subkey";
     for (const char* file : {"desk.cpl", "telephon.cpl", "irprops.cpl"})
         EXPECT_TRUE(valueExists(2, kDontLoad, file)) << file;
     EXPECT_FALSE(keyExists(2, kFolderOptions));

@@ -52,13 +52,14 @@ TEST_F(ChoiceWindow, DiscCacheClickClearsOnTopWritesAndConfirms)
     ASSERT_TRUE(waitUntil([&] { return enabledPattern(kSizes) == "111111110"; })) << enabledPattern(kSizes);
 }
 
-TEST_F(ChoiceWindow, DiscCacheConfirmsAlsoWhenTheWriteFails)
+TEST_F(ChoiceWindow, DiscCacheTellsAFailedWriteAsSuch)
 {
     store().setWriteDenied(platform::kHkeyLocalMachine, true);
     window = open("reg_disccache");
     child("Command1")->click();
     ASSERT_EQ(fakes.dialogs.messages.size(), 1);
-    EXPECT_EQ(fakes.dialogs.messages[0].text, kSuccess);
+    EXPECT_EQ(fakes.dialogs.messages[0].text, kFailure);
+    EXPECT_EQ(fakes.dialogs.messages[0].icon, platform::MsgIcon::Exclamation);
     settle();
     EXPECT_EQ(enabledPattern(kSizes), "111111111") << "the poll shows what really happened";
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fresh_store.h"
+#include "shell/success_message.h"
 #include "support/event_waits.h"
 #include "support/fake_services.h"
 #include "support/window_steps.h"
@@ -78,5 +79,6 @@ protected:
 };
 
 inline const QString kSuccess = QStringLiteral("Registry Wert wurde erfolgreich gesetzt!");
+inline const QString kFailure = shell::kRegistryFailureText;
 
 }  // namespace zw::test

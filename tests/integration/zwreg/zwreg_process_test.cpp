@@ -96,6 +96,14 @@ TEST(ZwregProcess, ProcessesStartingTogetherShareOneNewStore) {
     EXPECT_EQ(platform::takeRegistryNotice(), "") << "no process found the store damaged";
 }
 
+// A store file that cannot be used is an error: the change is not made in memory and reported
+// as done.
+TEST(ZwregProcess, AStoreThatCannotBeOpenedIsAnError) {
+    test::TempFolder folder;
+    std::ofstream(folder.file("plain-file")) << "x";
+    EXPECT_EQ(zwreg(folder.file("plain-file/registry.db"), {"add", "HKCU\\Software\\Z", "/v", "a", "/d", "1", "/f"}), 1);
+}
+
 TEST(ZwregProcess, ExportImportExportGivesTheSameFile) {
     test::TempFolder folder;
     const std::string first = folder.file("first.db"), second = folder.file("second.db");

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 
 namespace zw {
 namespace {
@@ -72,6 +74,24 @@ TEST_F(ZwtweakProcess, WritesOfTheToolShowInTheProgramsStoreAndTheOtherWayRound)
     r = zwtweak("list");
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("reg_balloontips\tBalloontips deaktivieren\tDefault\n"), std::string::npos) << r.out;
+}
+
+// A store file that cannot be used is an error: the change is not made in memory and reported as
+// done.
+TEST_F(ZwtweakProcess, AStoreThatCannotBeOpenedIsAnError)
+{
+    const RegistryToggle& balloon = *findToggle(tuningToggles(), "reg_balloontips");
+    const auto before = currentState(balloon);
+    const std::filesystem::path plainFile = dir_ / "plain-file";
+    { std::ofstream(plainFile) << "x"; }
+    const std::string usable = std::getenv("ZUNDERWERK_REGISTRY");
+    ::setenv("ZUNDERWERK_REGISTRY", (plainFile / "registry.db").c_str(), 1);
+    const ToolRun r = zwtweak("apply reg_balloontips");
+    ::setenv("ZUNDERWERK_REGISTRY", usable.c_str(), 1);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(currentState(balloon), before);
+    EXPECT_NE(before, ToggleState::Applied);
 }
 
 TEST_F(ZwtweakProcess, AnUnknownNameEndsWithExitCodeOne)

@@ -249,5 +249,17 @@ TEST(StoreRecovery, AFolderThatCannotHoldTheFileStillGivesAWorkingStore) {
     opening.store->closeKey(key);
 }
 
+// A command-line tool gets no store instead of one in memory, and the reason to report itself.
+TEST(StoreRecovery, AToolThatCannotUseTheFileGetsNoStoreAndTheReason) {
+    test::TempFolder folder;
+    const std::string blocker = folder.file("plain-file");
+    std::ofstream(blocker) << "x";
+    const StoreOpening opening = openStoreFile(blocker + "/registry.db", {}, WhenUnusable::GiveUp);
+    EXPECT_EQ(opening.store, nullptr);
+    EXPECT_NE(opening.notice.find("kann nicht geöffnet werden"), std::string::npos) << opening.notice;
+    EXPECT_EQ(opening.notice.find("Speicher"), std::string::npos) << opening.notice;
+    EXPECT_EQ(takeRegistryNotice(), "") << "the tool reports it, not the windows";
+}
+
 }  // namespace
 }  // namespace zw

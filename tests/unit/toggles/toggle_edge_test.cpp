@@ -152,7 +152,9 @@ TEST(ToggleRecordWrites, RefusedWritesChangeNothingAndTheStateStays)
     const RegistrySnapshot before = snapshot();
     if (!store.denyWrites(2))
         GTEST_SKIP() << "a restricted user cannot be reproduced on the " << testStoreName() << " store";
+    const Registry::WriteOutcome outcome;
     performWrites(t.applyWrites);
+    EXPECT_TRUE(outcome.failed());
     // The poll's read asks for write rights too, so it reads the empty text: no state shows
     // and the buttons stay as they were.
     EXPECT_EQ(currentState(t), keeps);
@@ -166,10 +168,12 @@ TEST(ToggleRecordWrites, AWriteThatRaisesDoesNotStopTheNextOne)
     ToggleStore store;
     const RegistryToggle& t = record("tricks_AutoUpdate");
     store.failNextSetValue();
+    const Registry::WriteOutcome outcome;
     performWrites(t.applyWrites);
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\WindowsUpdate\\Auto Update";
     EXPECT_NE(storedValue(2, key, "AUOptions"), dword(1));
     EXPECT_EQ(storedValue(2, key, "AUState"), dword(7));
+    EXPECT_EQ(outcome.failures(), 1) << "the raising write counts, the next one reached its value";
 }
 
 }  // namespace

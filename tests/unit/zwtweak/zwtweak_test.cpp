@@ -96,5 +96,24 @@ TEST(Zwtweak, BadRequestsAreClearErrors)
     EXPECT_EQ(Registry::GetValueText(1, kAdvanced, "EnableBalloonTips"), before);
 }
 
+TEST(Zwtweak, AWriteThatFailsEndsWithAnErrorAndTheRealState)
+{
+    ToggleStore store;
+    const std::string scriptHost = "SOFTWARE\\Microsoft\\Windows Script Host\\Settings";
+    Registry::SetStringValue(2, scriptHost, "Enabled", "1");
+    Registry::DeleteValue(2, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "NtfsMftZoneReservation");
+    if (!store.denyWrites(2))
+        GTEST_SKIP() << "a restricted user cannot be reproduced on the " << testStoreName() << " store";
+    Result r = zwtweak({"apply", "reg_wsh"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("reg_wsh: nicht alle Werte konnten geschrieben werden"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "reg_wsh\tWindows Scripting Host deaktivieren\tunknown\n") << "what the poll reads now";
+
+    // Deleting what is already absent reaches the wanted state, also where writing is denied.
+    r = zwtweak({"restore", "reg_MFT"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+}
+
 }  // namespace
 }  // namespace zw::test
